@@ -1,0 +1,30 @@
+# Installs the Debian packages the project needs, and only those that are missing.
+# Sourced by ./run and ./test.
+
+VANTREX_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev libeigen3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format
+    xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
+)
+
+ensure_deps() {
+    local missing=()
+    local pkg
+    for pkg in "${VANTREX_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
