@@ -11,7 +11,7 @@ template <class T>
 using Ref = std::shared_ptr<T>;
 
 class Object : public std::enable_shared_from_this<Object> {
-public:
+  public:
     virtual ~Object() = default;
 };
 
