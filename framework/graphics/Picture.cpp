@@ -1,0 +1,55 @@
+#include "framework/graphics/Picture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace fw {
+
+namespace {
+
+QString& FolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+QStringList CandidateFolders() {
+    if (!FolderOverride().isEmpty()) {
+        return {FolderOverride()};
+    }
+    QStringList folders;
+    QString exeDir = QCoreApplication::applicationDirPath();
+    folders << exeDir + "/pictures";
+#ifdef VANTREX_SOURCE_PICTURES
+    folders << QStringLiteral(VANTREX_SOURCE_PICTURES);
+#endif
+    return folders;
+}
+
+}  // namespace
+
+void Picture::SetFolderForTesting(const String& folder) {
+    FolderOverride() = QString::fromUtf8(folder.Data(), static_cast<qsizetype>(folder.ByteCount()));
+}
+
+Ref<Picture> Picture::OpenFromApp(const String& fileName) {
+    QString name = QString::fromUtf8(fileName.Data(), static_cast<qsizetype>(fileName.ByteCount()));
+    // Only a plain file name: no way out of the pictures folder.
+    if (name.isEmpty() || name.contains('/') || name.contains('\\') || name == "." ||
+        name == "..") {
+        return nullptr;
+    }
+    for (const QString& folder : CandidateFolders()) {
+        QString path = QDir(folder).filePath(name);
+        if (!QFileInfo(path).isFile()) {
+            continue;
+        }
+        QImage image(path);
+        if (!image.isNull()) {
+            return std::make_shared<Picture>(std::move(image));
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace fw
