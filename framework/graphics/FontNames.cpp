@@ -1,0 +1,20 @@
+#include "framework/graphics/FontNames.h"
+
+#include <QFontDatabase>
+#include <QString>
+
+namespace fw {
+
+QFont FontForName(const String& name) {
+    QString family = QString::fromUtf8(name.Data(), static_cast<qsizetype>(name.ByteCount()));
+    if (family.isEmpty() || family == "System") {
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    }
+    if (family.compare("Courier", Qt::CaseInsensitive) == 0) {
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+    QFont font(family);
+    return font;
+}
+
+}  // namespace fw
