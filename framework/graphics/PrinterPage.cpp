@@ -8,6 +8,12 @@
 
 namespace fw {
 
+namespace {
+
+constexpr double kLeastBottomMargin = 36.0;  // points
+
+}  // namespace
+
 PrinterPage::PrinterPage(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {
     // Coordinates start at the paper's corner, not at the printable area's.
     m_printer->setFullPage(true);
@@ -17,14 +23,14 @@ PrinterPage::PrinterPage(std::unique_ptr<QPrinter> printer) : m_printer(std::mov
     m_scale = m_printer->logicalDpiY() / 72.0;
 
     QPageLayout layout = m_printer->pageLayout();
-    QRectF paper = layout.fullRect(QPageLayout::Point);
+    layout.setUnits(QPageLayout::Point);
+    QRectF paper = layout.fullRect();
     m_pageWidth = paper.width();
     m_pageHeight = paper.height();
-    // The foot of the printable area: the larger of the page's bottom margin and what the printer
-    // itself cannot reach.
-    double bottomMargin = std::max(
-        layout.margins(QPageLayout::Point).bottom(),
-        layout.minimumMargins().bottom() * (layout.units() == QPageLayout::Point ? 1.0 : 0.0));
+    // The foot of the printable area: the page's bottom margin, or what the printer itself cannot
+    // reach if that is more, and never less than half an inch, so that no line sits on the edge.
+    double bottomMargin =
+        std::max({layout.margins().bottom(), layout.minimumMargins().bottom(), kLeastBottomMargin});
     m_printableBottom = m_pageHeight - bottomMargin;
 }
 

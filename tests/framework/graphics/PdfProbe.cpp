@@ -1,0 +1,85 @@
+#include "PdfProbe.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+namespace pdfprobe {
+
+namespace {
+
+QByteArray Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        throw std::runtime_error(
+            QString("%1 failed: %2")
+                .arg(program, QString::fromUtf8(process.readAllStandardError()))
+                .toStdString());
+    }
+    return process.readAllStandardOutput();
+}
+
+}  // namespace
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "graphics_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);  // lives until the process ends
+    (void)app;
+}
+
+QString Text(const QString& pdf) {
+    return QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"}));
+}
+
+int PageCount(const QString& pdf) {
+    QString info = QString::fromUtf8(Run("pdfinfo", {pdf}));
+    QRegularExpressionMatch match = QRegularExpression(R"(Pages:\s+(\d+))").match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QImage RenderPage(const QString& pdf, int page) {
+    QTemporaryDir dir;
+    QString prefix = dir.filePath("page");
+    Run("pdftoppm", {"-r", "72", "-png", "-singlefile", "-f", QString::number(page), "-l",
+                     QString::number(page), pdf, prefix});
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+std::vector<Word> Words(const QString& pdf) {
+    QString html = QString::fromUtf8(Run("pdftotext", {"-bbox", pdf, "-"}));
+    std::vector<Word> words;
+    int page = 0;
+    QRegularExpression token(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto it = token.globalMatch(html); it.hasNext();) {
+        QRegularExpressionMatch match = it.next();
+        if (match.captured(0).startsWith("<page")) {
+            ++page;
+            continue;
+        }
+        words.push_back({page, match.captured(1).toDouble(), match.captured(2).toDouble(),
+                         match.captured(3).toDouble(), match.captured(4).toDouble(),
+                         match.captured(5)});
+    }
+    return words;
+}
+
+QStringList Lines(const QString& pdf) {
+    QStringList lines;
+    for (const QString& line : Text(pdf).split(QRegularExpression("[\n\f]"))) {
+        QString trimmed = line.simplified();
+        if (!trimmed.isEmpty()) {
+            lines << trimmed;
+        }
+    }
+    return lines;
+}
+
+}  // namespace pdfprobe

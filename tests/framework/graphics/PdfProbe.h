@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// Looks into printed PDF files with the poppler tools, for the printing tests.
+namespace pdfprobe {
+
+// The application object that fonts and printers need; made once for the test program.
+void EnsureApplication();
+
+// The text of the whole file, pages separated by form feeds.
+QString Text(const QString& pdf);
+
+// The number of pages.
+int PageCount(const QString& pdf);
+
+// One page rendered at 72 dots per inch, so that a pixel is a point.
+QImage RenderPage(const QString& pdf, int page);
+
+// Every word with its box in points from the top-left corner of its page.
+struct Word {
+    int page = 0;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    QString text;
+};
+std::vector<Word> Words(const QString& pdf);
+
+// The non-empty lines of the text in reading order, each with its runs of blanks made one.
+QStringList Lines(const QString& pdf);
+
+}  // namespace pdfprobe
