@@ -73,10 +73,12 @@ void TextLines::AddParagraph(const QString& paragraph, const QFont& font, QPaint
 }
 
 StyledTextPrinter::StyledTextPrinter(Ref<Graphics> graphics, const String& text,
-                                     const String& fontName, double fontSize, std::int64_t width)
-    : m_graphics(std::move(graphics)) {
+                                     const String& fontName, double fontSize, std::int64_t width,
+                                     bool bold)
+    : m_graphics(NotNil(graphics)) {
     PrinterPage& page = *m_graphics->m_page;
     QFont font = page.FontFor(fontName, fontSize);
+    font.setBold(bold);
     auto* device = const_cast<QPrinter*>(&page.Printer());
     m_lines = std::make_unique<TextLines>(
         text, font, device, static_cast<double>(std::max<std::int64_t>(width, 1)) * page.Scale());

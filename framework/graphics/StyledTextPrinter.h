@@ -20,8 +20,9 @@ class TextLines;
 //     while (!printer->AllDrawn()) { g->NextPage(); printer->DrawBlock(20, 175, 720); }
 class StyledTextPrinter : public Object {
   public:
+    // A nil Graphics raises NilObjectException. A font size of 0 is the font's own size.
     StyledTextPrinter(Ref<Graphics> graphics, const String& text, const String& fontName,
-                      double fontSize, std::int64_t width);
+                      double fontSize, std::int64_t width, bool bold = false);
     ~StyledTextPrinter() override;
     StyledTextPrinter(const StyledTextPrinter&) = delete;
     StyledTextPrinter& operator=(const StyledTextPrinter&) = delete;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "PdfProbe.h"
+#include "framework/core/Exceptions.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/StyledTextPrinter.h"
 #include "framework/testing/PrintDialogSeam.h"
@@ -176,6 +177,12 @@ TEST_F(StyledText, TheBlockIsCutToItsHeightAndToThePrintableFoot) {
     EXPECT_GT(lastBottom + step, printableBottom - 1.0);
     EXPECT_TRUE(nextFound);
     EXPECT_EQ(pdfprobe::PageCount(m_pdf), 2);
+}
+
+TEST(StyledTextWithoutPrinter, ANilGraphicsRaisesRatherThanCrashing) {
+    pdfprobe::EnsureApplication();
+    EXPECT_THROW(fw::StyledTextPrinter(nullptr, "text", "Courier", 10.0, 540),
+                 fw::NilObjectException);
 }
 
 }  // namespace
