@@ -1,0 +1,34 @@
+#include "framework/ui/Alerts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "framework/testing/EventRecorder.h"
+
+namespace fw {
+
+void MsgBox(const String& text) {
+    ShowMessage(text);
+}
+
+void ShowMessage(const String& text) {
+    if (auto* recorder = testing::EventRecorder::Current()) {
+        recorder->Record("msgbox: " + text.ToStdString());
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    QString::fromUtf8(text.Data(), static_cast<qsizetype>(text.ByteCount())),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void Beep() {
+    if (auto* recorder = testing::EventRecorder::Current()) {
+        recorder->Record("beep");
+        return;
+    }
+    QApplication::beep();
+}
+
+}  // namespace fw

@@ -1,0 +1,120 @@
+#include "framework/ui/Canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <array>
+
+#include "framework/graphics/Picture.h"
+
+namespace fw {
+
+namespace {
+
+constexpr std::array<std::string_view, 23> kPropertyNames = {
+    "Name",           "Index",
+    "Left",           "Top",
+    "Width",          "Height",
+    "LockLeft",       "LockTop",
+    "LockRight",      "LockBottom",
+    "TabIndex",       "TabPanelIndex",
+    "TabStop",        "AllowAutoDeactivate",
+    "Enabled",        "Tooltip",
+    "AllowFocusRing", "Visible",
+    "AllowFocus",     "AllowTabs",
+    "Transparent",    "DoubleBuffer",
+    "InitialParent"};
+
+}  // namespace
+
+// The widget of a Canvas: paints the backdrop and hands presses to the canvas.
+class CanvasView : public QWidget {
+  public:
+    explicit CanvasView(Canvas* owner) : m_owner(owner) {}
+    void Detach() { m_owner = nullptr; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (m_owner == nullptr) {
+            return;
+        }
+        QPainter painter(this);
+        if (!m_owner->m_transparent) {
+            painter.fillRect(rect(), palette().color(QPalette::Window));
+        }
+        if (m_owner->m_backdrop) {
+            painter.drawImage(QPoint(0, 0), m_owner->m_backdrop->Image());
+        }
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPoint at = event->position().toPoint();
+        if (m_owner != nullptr && m_owner->MouseDown(at.x(), at.y())) {
+            event->accept();
+            return;
+        }
+        event->ignore();  // the press goes on to the window
+    }
+
+  private:
+    Canvas* m_owner;
+};
+
+const ClassRecord& Canvas::Record() {
+    static const ClassRecord record(
+        ClassRecord::Builder("Canvas", &RectControl::Record(), AllocatorOf<Canvas>()));
+    return record;
+}
+
+Canvas::Canvas() : RectControl(new CanvasView(this)) {}
+
+Canvas::~Canvas() {
+    if (auto* view = static_cast<CanvasView*>(WidgetOrNull())) {
+        view->Detach();
+    }
+}
+
+void Canvas::SetBackdrop(const Ref<Picture>& picture) {
+    m_backdrop = picture;
+    Widget()->update();
+}
+
+bool Canvas::MouseDown(std::int64_t x, std::int64_t y) {
+    EventArgs args;
+    args.x = x;
+    args.y = y;
+    return RaiseEvent(kMouseDown, args);
+}
+
+std::span<const Control::EventSpec> Canvas::Events() const {
+    static constexpr std::array<EventSpec, 1> kEvents = {{
+        {kMouseDown, "MouseDown", EventShape::SenderPosition,
+         "( Canvas, Integer, Integer ) as Boolean"},
+    }};
+    return kEvents;
+}
+
+std::span<const std::string_view> Canvas::PropertyNames() const {
+    return kPropertyNames;
+}
+
+bool Canvas::ApplyOwnProperty(const PropertyEntry& entry) {
+    const std::string& name = entry.name;
+    if (name == "Transparent") {
+        m_transparent = BooleanValue(entry);
+        Widget()->update();
+    } else if (name == "AllowFocus") {
+        m_allowFocus = BooleanValue(entry);
+        ApplyFocusPolicy();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Canvas::ApplyFocusPolicy() {
+    Widget()->setFocusPolicy(!m_allowFocus ? Qt::NoFocus
+                                           : (TabStop() ? Qt::StrongFocus : Qt::ClickFocus));
+}
+
+}  // namespace fw

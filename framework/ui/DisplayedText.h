@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "framework/core/String.h"
+
+namespace fw {
+
+// A control's text kept exactly as it was given (the source of truth, never copied), beside
+// what the widget shows of it. Shown, CR, LF and CR LF are each one line break (or one blank on
+// a single line). Positions of the stored text count characters (code points); positions of
+// the shown text count UTF-16 units, as Qt's do.
+class DisplayedText {
+  public:
+    enum class Breaks { AsLineBreaks, AsBlanks };
+
+    explicit DisplayedText(Breaks breaks) : m_breaks(breaks) {}
+
+    void Set(const String& text);
+    const String& Text() const { return m_text; }
+    const QString& Shown() const { return m_shown; }
+    std::int64_t Length() const { return m_length; }
+
+    // Where a character position of the stored text lies in the shown text, and back. Both
+    // are clamped to the texts' ends.
+    qsizetype ShownIndexOf(std::int64_t position) const;
+    std::int64_t PositionOf(qsizetype shownIndex) const;
+
+    // Replaces the characters [from, to) of the stored text with the piece. Gives true when the
+    // shown text changed only there, as the piece shown, so that a widget can be edited in
+    // place; false when a CR and an LF met or parted and the whole text must be shown again.
+    bool Replace(std::int64_t from, std::int64_t to, const String& piece);
+
+    // The stored characters [from, to).
+    String Slice(std::int64_t from, std::int64_t to) const;
+
+    // Takes the shown text after the user edited it: the stretch that differs is merged into
+    // the stored text, a line break stored as CR. With a limit above 0, an edit that would make
+    // the text longer than the limit is cut to fit. Gives true when the shown text is exactly
+    // what the widget holds (else the widget must show Shown() again); changed tells whether
+    // the stored text changed.
+    bool MergeEdit(const QString& edited, std::int64_t limit, bool* changed);
+
+  private:
+    Breaks m_breaks;
+    String m_text;
+    QString m_shown;
+    std::int64_t m_length = 0;
+};
+
+// The shown form of a text (line breaks as '\n', or as blanks).
+QString ShownText(const String& text, DisplayedText::Breaks breaks);
+
+}  // namespace fw

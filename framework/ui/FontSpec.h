@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/core/String.h"
+#include "framework/ui/PropertyList.h"
+
+class QFont;
+
+namespace fw {
+
+// A control's font as its property lists give it: the name ("System", "Courier" or a family),
+// the size in points (0: the platform's size) and the three styles.
+struct FontSpec {
+    String name = "System";
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+
+    // Takes a FontName, FontSize, Bold, Italic or Underline entry; false for any other.
+    bool Take(const PropertyEntry& entry);
+    QFont ToQFont() const;
+};
+
+}  // namespace fw

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+#include "framework/ui/FontSpec.h"
+#include "framework/ui/RectControl.h"
+
+namespace fw {
+
+// A push button. Event 15 Action "( PushButton )": the button was pressed.
+class PushButton : public RectControl {
+  public:
+    static constexpr std::int64_t kAction = 15;
+
+    static const ClassRecord& Record();
+
+    PushButton();
+    ~PushButton() override;
+
+    String Caption() const { return m_caption; }
+    void SetCaption(const String& caption);
+    bool Default() const { return m_default; }
+    bool Cancel() const { return m_cancel; }
+    String FontName() const { return m_font.name; }
+    double FontSize() const { return m_font.size; }
+
+    // Presses the button as a click does.
+    void Push();
+
+    bool TakesMousePress() const override { return true; }
+
+  protected:
+    std::span<const EventSpec> Events() const override;
+    const ClassRecord& ClassRecordOf() const override { return Record(); }
+    std::span<const std::string_view> PropertyNames() const override;
+    bool ApplyOwnProperty(const PropertyEntry& entry) override;
+    void ApplyFocusPolicy() override;
+
+  private:
+    String m_caption;
+    FontSpec m_font;
+    bool m_default = false;
+    bool m_cancel = false;
+};
+
+}  // namespace fw

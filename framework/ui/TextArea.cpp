@@ -1,0 +1,401 @@
+#include "framework/ui/TextArea.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <algorithm>
+#include <array>
+
+#include "framework/core/Text.h"
+#include "framework/ui/Alignment.h"
+#include "framework/ui/DisplayedText.h"
+#include "framework/ui/KeyText.h"
+#include "framework/ui/QtConversions.h"
+
+namespace fw {
+
+namespace {
+
+constexpr std::array<std::string_view, 46> kPropertyNames = {"Name",
+                                                             "Index",
+                                                             "Left",
+                                                             "Top",
+                                                             "Width",
+                                                             "Height",
+                                                             "LockLeft",
+                                                             "LockTop",
+                                                             "LockRight",
+                                                             "LockBottom",
+                                                             "TabIndex",
+                                                             "TabPanelIndex",
+                                                             "TabStop",
+                                                             "AllowAutoDeactivate",
+                                                             "BackgroundColor",
+                                                             "HasBorder",
+                                                             "Enabled",
+                                                             "Format",
+                                                             "Tooltip",
+                                                             "HideSelection",
+                                                             "LineHeight",
+                                                             "LineSpacing",
+                                                             "Multiline",
+                                                             "HasHorizontalScrollbar",
+                                                             "HasVerticalScrollbar",
+                                                             "AllowStyledText",
+                                                             "TextColor",
+                                                             "Transparent",
+                                                             "AllowFocusRing",
+                                                             "Visible",
+                                                             "Bold",
+                                                             "Italic",
+                                                             "FontName",
+                                                             "FontSize",
+                                                             "FontUnit",
+                                                             "Underline",
+                                                             "Value",
+                                                             "AllowTabs",
+                                                             "TextAlignment",
+                                                             "AllowSpellChecking",
+                                                             "MaximumCharactersAllowed",
+                                                             "ValidationMask",
+                                                             "ReadOnly",
+                                                             "DataSource",
+                                                             "DataField",
+                                                             "InitialParent"};
+
+// A pasted text with each of its line breaks as one '\n', cut to the room left (in
+// characters; a negative room means none).
+QString FitPaste(QString text, std::int64_t room) {
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    if (room < 0) {
+        return text;
+    }
+    qsizetype end = 0;
+    for (std::int64_t taken = 0; end < text.size() && taken < room; ++taken) {
+        end += (text[end].isHighSurrogate() && end + 1 < text.size()) ? 2 : 1;
+    }
+    return text.left(end);
+}
+
+}  // namespace
+
+// The widget of a TextArea: a plain-text editor that reports the user's edits, keys, focus and
+// the pointer's entering back to its area.
+class TextAreaView : public QTextEdit {
+  public:
+    explicit TextAreaView(TextArea* owner) : m_owner(owner) {
+        setAcceptRichText(false);
+        setTabChangesFocus(true);
+        document()->setDocumentMargin(2);
+    }
+
+    // From here on the user's edits reach the area (once it is fully made).
+    void ReportEdits() {
+        connect(document(), &QTextDocument::contentsChanged, this, [this] {
+            if (m_owner != nullptr && !m_updating) {
+                m_owner->UserEdited();
+            }
+        });
+    }
+
+    void Detach() { m_owner = nullptr; }
+
+    // Changes made by the program itself, which are not the user's edits.
+    template <class F>
+    void Update(F&& change) {
+        const bool was = m_updating;
+        m_updating = true;
+        change();
+        m_updating = was;
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (m_owner != nullptr) {
+            const String key = KeyText(*event);
+            if (!key.IsEmpty() && m_owner->KeyDown(key)) {
+                event->accept();
+                return;
+            }
+            if (m_owner == nullptr) {
+                return;  // the handler let the area go
+            }
+            const QString typed = event->text();
+            const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+            const bool printable = !typed.isEmpty() && typed[0].isPrint();
+            if ((lineBreak || printable) && !isReadOnly()) {
+                const std::int64_t count = lineBreak ? 1 : typed.toUcs4().size();
+                if (!m_owner->MayType(count)) {
+                    event->accept();
+                    return;
+                }
+            }
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+
+    bool canInsertFromMimeData(const QMimeData* source) const override { return source->hasText(); }
+
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!source->hasText()) {
+            return;
+        }
+        const std::int64_t room = m_owner != nullptr ? m_owner->RoomForPaste() : -1;
+        const QString text = FitPaste(source->text(), room);
+        if (!text.isEmpty()) {
+            textCursor().insertText(text);
+            ensureCursorVisible();
+        }
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QTextEdit::focusInEvent(event);
+        // A menu that closes gives the focus back; that is no new focus.
+        if (m_owner != nullptr && event->reason() != Qt::PopupFocusReason) {
+            m_owner->GotFocus();
+        }
+    }
+
+    void enterEvent(QEnterEvent* event) override {
+        QTextEdit::enterEvent(event);
+        if (m_owner != nullptr) {
+            m_owner->MouseEnter();
+        }
+    }
+
+  private:
+    TextArea* m_owner;
+    bool m_updating = false;
+};
+
+struct TextArea::State {
+    DisplayedText text{DisplayedText::Breaks::AsLineBreaks};
+    QPointer<TextAreaView> view;
+};
+
+const ClassRecord& TextArea::Record() {
+    static const ClassRecord record(
+        ClassRecord::Builder("TextArea", &RectControl::Record(), AllocatorOf<TextArea>()));
+    return record;
+}
+
+TextArea::TextArea() : RectControl(new TextAreaView(this)), m_state(std::make_unique<State>()) {
+    m_state->view = static_cast<TextAreaView*>(Widget());
+    m_state->view->ReportEdits();
+    ApplyFont();
+    ApplyColors();
+}
+
+TextArea::~TextArea() {
+    if (m_state->view) {
+        m_state->view->Detach();
+    }
+}
+
+TextAreaView* TextArea::View() const {
+    Widget();  // raises once the widget is gone with its window
+    return m_state->view;
+}
+
+std::span<const Control::EventSpec> TextArea::Events() const {
+    static constexpr std::array<EventSpec, 4> kEvents = {{
+        {kKeyDown, "KeyDown", EventShape::SenderKey, "( TextArea, String ) as Boolean"},
+        {kMouseEnter, "MouseEnter", EventShape::Sender, "( TextArea )"},
+        {kGotFocus, "GotFocus", EventShape::Sender, "( TextArea )"},
+        {kTextChange, "TextChange", EventShape::Sender, "( TextArea )"},
+    }};
+    return kEvents;
+}
+
+std::span<const std::string_view> TextArea::PropertyNames() const {
+    return kPropertyNames;
+}
+
+String TextArea::Text() const {
+    return m_state->text.Text();
+}
+
+void TextArea::SetText(const String& text) {
+    const bool changed = !(text == m_state->text.Text());
+    const QString before = m_state->text.Shown();
+    m_state->text.Set(text);
+    if (m_state->text.Shown() != before) {
+        ShowWholeText(0);
+    }
+    if (changed) {
+        RaiseEvent(kTextChange);
+    }
+}
+
+std::int64_t TextArea::SelStart() const {
+    return m_state->text.PositionOf(View()->textCursor().selectionStart());
+}
+
+void TextArea::SetSelStart(std::int64_t position) {
+    QTextCursor cursor = View()->textCursor();
+    cursor.setPosition(
+        static_cast<int>(m_state->text.ShownIndexOf(std::max<std::int64_t>(position, 0))));
+    View()->setTextCursor(cursor);
+}
+
+std::int64_t TextArea::SelLength() const {
+    const QTextCursor cursor = View()->textCursor();
+    return m_state->text.PositionOf(cursor.selectionEnd()) -
+           m_state->text.PositionOf(cursor.selectionStart());
+}
+
+String TextArea::SelText() const {
+    const QTextCursor cursor = View()->textCursor();
+    return m_state->text.Slice(m_state->text.PositionOf(cursor.selectionStart()),
+                               m_state->text.PositionOf(cursor.selectionEnd()));
+}
+
+void TextArea::SetSelText(const String& text) {
+    TextAreaView* view = View();
+    const QTextCursor selection = view->textCursor();
+    const std::int64_t from = m_state->text.PositionOf(selection.selectionStart());
+    const std::int64_t to = m_state->text.PositionOf(selection.selectionEnd());
+    const qsizetype shownFrom = m_state->text.ShownIndexOf(from);
+    const qsizetype shownTo = m_state->text.ShownIndexOf(to);
+    if (m_state->text.Replace(from, to, text)) {
+        view->Update([&] {
+            QTextCursor cursor(view->document());
+            cursor.setPosition(static_cast<int>(shownFrom));
+            cursor.setPosition(static_cast<int>(shownTo), QTextCursor::KeepAnchor);
+            cursor.insertText(ShownText(text, DisplayedText::Breaks::AsLineBreaks));
+            view->setTextCursor(cursor);
+        });
+    } else {
+        ShowWholeText(from + Len(text));
+    }
+    if (!text.IsEmpty() || from != to) {
+        RaiseEvent(kTextChange);
+    }
+}
+
+void TextArea::ShowWholeText(std::int64_t cursorPosition) {
+    TextAreaView* view = View();
+    view->Update([&] {
+        view->setPlainText(m_state->text.Shown());
+        QTextCursor cursor = view->textCursor();
+        cursor.setPosition(static_cast<int>(m_state->text.ShownIndexOf(cursorPosition)));
+        view->setTextCursor(cursor);
+    });
+}
+
+void TextArea::UserEdited() {
+    TextAreaView* view = View();
+    bool changed = false;
+    const bool inStep =
+        m_state->text.MergeEdit(view->document()->toRawText(), m_maxCharacters, &changed);
+    if (!inStep) {
+        const std::int64_t at = m_state->text.PositionOf(view->textCursor().position());
+        ShowWholeText(at);
+    }
+    if (changed) {
+        RaiseEvent(kTextChange);
+    }
+}
+
+bool TextArea::KeyDown(const String& key) {
+    EventArgs args;
+    args.key = key;
+    return RaiseEvent(kKeyDown, args);
+}
+
+bool TextArea::MayType(std::int64_t characters) const {
+    if (m_maxCharacters <= 0) {
+        return true;
+    }
+    return m_state->text.Length() - SelLength() + characters <= m_maxCharacters;
+}
+
+std::int64_t TextArea::RoomForPaste() const {
+    if (m_maxCharacters <= 0) {
+        return -1;
+    }
+    return std::max<std::int64_t>(m_maxCharacters - (m_state->text.Length() - SelLength()), 0);
+}
+
+void TextArea::GotFocus() {
+    RaiseEvent(kGotFocus);
+}
+
+void TextArea::MouseEnter() {
+    RaiseEvent(kMouseEnter);
+}
+
+void TextArea::ApplyFocusPolicy() {
+    View()->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TextArea::ApplyFont() {
+    const QFont font = m_font.ToQFont();
+    TextAreaView* view = View();
+    view->Update([&] {
+        view->setFont(font);
+        view->document()->setDefaultFont(font);
+    });
+}
+
+void TextArea::ApplyColors() {
+    TextAreaView* view = View();
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Text, ToQColor(m_textColor));
+    palette.setColor(QPalette::Base,
+                     m_transparent ? QColor(Qt::transparent) : ToQColor(m_backgroundColor));
+    view->setPalette(palette);
+    view->viewport()->setAutoFillBackground(!m_transparent);
+}
+
+bool TextArea::ApplyOwnProperty(const PropertyEntry& entry) {
+    const std::string& name = entry.name;
+    TextAreaView* view = View();
+    if (name == "Value") {
+        SetText(TextValue(entry));
+    } else if (m_font.Take(entry)) {
+        ApplyFont();
+    } else if (name == "TextColor") {
+        m_textColor = ColorValue(entry);
+        ApplyColors();
+    } else if (name == "BackgroundColor") {
+        m_backgroundColor = ColorValue(entry);
+        ApplyColors();
+    } else if (name == "Transparent") {
+        m_transparent = BooleanValue(entry);
+        ApplyColors();
+    } else if (name == "HasBorder") {
+        m_hasBorder = BooleanValue(entry);
+        view->setFrameShape(m_hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
+    } else if (name == "HasVerticalScrollbar") {
+        view->setVerticalScrollBarPolicy(BooleanValue(entry) ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+    } else if (name == "HasHorizontalScrollbar") {
+        const bool scrolls = BooleanValue(entry);
+        view->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+        view->setLineWrapMode(scrolls ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+    } else if (name == "TextAlignment") {
+        m_alignment = IntegerValue(entry);
+        QTextOption option = view->document()->defaultTextOption();
+        option.setAlignment(HorizontalAlignment(m_alignment));
+        view->Update([&] { view->document()->setDefaultTextOption(option); });
+    } else if (name == "ReadOnly") {
+        m_readOnly = BooleanValue(entry);
+        view->setReadOnly(m_readOnly);
+    } else if (name == "AllowTabs") {
+        view->setTabChangesFocus(!BooleanValue(entry));
+    } else if (name == "MaximumCharactersAllowed") {
+        m_maxCharacters = IntegerValue(entry);
+    } else if (name == "ValidationMask") {
+        m_validationMask = TextValue(entry);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace fw

@@ -1,0 +1,446 @@
+#include "framework/ui/Window.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+#include <array>
+
+#include "framework/core/Exceptions.h"
+#include "framework/menus/EditCommands.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuPresenter.h"
+#include "framework/menus/QuitMenuItem.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Control.h"
+#include "framework/ui/Delegate.h"
+#include "framework/ui/ExceptionHandling.h"
+#include "framework/ui/QtConversions.h"
+#include "framework/ui/RectControl.h"
+#include "framework/ui/Runtime.h"
+#include "framework/ui/WindowWidget.h"
+
+namespace fw {
+
+namespace {
+
+constexpr std::array<std::string_view, 22> kPropertyNames = {"Width",
+                                                             "Height",
+                                                             "MinimumWidth",
+                                                             "MinimumHeight",
+                                                             "MaximumWidth",
+                                                             "MaximumHeight",
+                                                             "Type",
+                                                             "Title",
+                                                             "HasCloseButton",
+                                                             "HasMaximizeButton",
+                                                             "HasMinimizeButton",
+                                                             "HasFullScreenButton",
+                                                             "Resizeable",
+                                                             "Composite",
+                                                             "MacProcID",
+                                                             "FullScreen",
+                                                             "DefaultLocation",
+                                                             "Visible",
+                                                             "HasBackgroundColor",
+                                                             "BackgroundColor",
+                                                             "MenuBarVisible",
+                                                             "LiveResize"};
+
+// The one window type that is no document window: a small title-less floating window.
+constexpr std::int64_t kFloatingSplash = 2;
+
+std::vector<Ref<Window>>& HeldWindows() {
+    static std::vector<Ref<Window>> windows;
+    return windows;
+}
+
+int ToPixels(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
+}
+
+void ForEachItem(const Ref<MenuItem>& item, const std::function<void(const Ref<MenuItem>&)>& fn) {
+    for (std::int64_t i = 0; i < item->Count(); ++i) {
+        Ref<MenuItem> child = item->Item(i);
+        fn(child);
+        ForEachItem(child, fn);
+    }
+}
+
+}  // namespace
+
+const ClassRecord& Window::Record() {
+    static const ClassRecord record(ClassRecord::Builder("Window", nullptr, Allocator<Window>())
+                                        .DeclareEvent("Layout", EventShape::Plain)
+                                        .DeclareEvent("CreateControls", EventShape::Plain)
+                                        .DeclareEvent("AddMenuHandlers", EventShape::Sender)
+                                        .DeclareEvent("Activate", EventShape::Plain)
+                                        .DeclareEvent("Close", EventShape::Plain)
+                                        .DeclareEvent("EnableMenuItems", EventShape::Plain)
+                                        .DeclareEvent("MouseDown", EventShape::Position)
+                                        .DeclareEvent("KeyDown", EventShape::Key));
+    return record;
+}
+
+Window::Window() : m_class(&Record()), m_widget(new WindowWidget(this)) {
+    ApplyFlags();
+    ApplyGeometry();
+}
+
+Window::~Window() {
+    m_widget->Detach();
+    m_named.clear();
+    m_controls.clear();
+    // Never deleted here: this may run inside one of the widget's own events.
+    m_widget->hide();
+    m_widget->deleteLater();
+}
+
+QWidget* Window::Widget() const {
+    return m_widget;
+}
+
+QWidget* Window::Content() const {
+    return m_widget->Content();
+}
+
+void Window::Constructor() {
+    if (m_constructing || m_constructed) {
+        throw RuntimeException("The window is already built.");
+    }
+    Ref<Window> self = std::static_pointer_cast<Window>(shared_from_this());
+    m_constructing = true;
+    try {
+        // The two construction events are called directly: what they raise is the caller's.
+        for (const char* event : {"Layout", "CreateControls"}) {
+            if (const EventHandler* handler = m_class->Handler(event)) {
+                handler->call(*this, EventArgs());
+            }
+        }
+    } catch (...) {
+        m_constructing = false;
+        throw;
+    }
+    m_constructing = false;
+    m_constructed = true;
+    ApplyTabOrder();
+    HeldWindows().push_back(self);
+    RefreshMenuBar();
+    EventArgs args;
+    args.sender = self;
+    RaiseEvent("AddMenuHandlers", args);
+    if (m_visible) {
+        Show();
+    }
+}
+
+void Window::Show() {
+    m_visible = true;
+    if (!m_constructed) {
+        return;
+    }
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // Centred on the screen the first time (DefaultLocation 0, and any other).
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            m_widget->adjustSize();
+            QRect frame = m_widget->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            m_widget->move(frame.topLeft());
+        }
+    }
+    if (m_fullScreen) {
+        m_widget->showFullScreen();
+    } else {
+        m_widget->show();
+    }
+    // (The headless platform of the tests can raise no window and says so each time.)
+    if (QGuiApplication::platformName() != "offscreen") {
+        m_widget->raise();
+    }
+    m_widget->activateWindow();
+}
+
+void Window::Hide() {
+    m_visible = false;
+    m_widget->hide();
+}
+
+bool Window::IsShown() const {
+    return m_widget->isVisible();
+}
+
+void Window::Close() {
+    m_widget->close();
+}
+
+void Window::SetVisible(bool visible) {
+    if (!m_constructed) {
+        m_visible = visible;
+    } else if (visible) {
+        Show();
+    } else {
+        Hide();
+    }
+}
+
+Ref<Object> Window::New(const ClassRecord& controlClass) {
+    Ref<Control> control = Cast<Control>(controlClass.New());
+    control->AttachTo(*this);
+    m_controls.push_back(control);
+    return control;
+}
+
+void Window::AddControl(const String& name, const Ref<Object>& object) {
+    Ref<Control> control = Cast<Control>(NotNil(object));
+    if (name.IsEmpty()) {
+        throw RuntimeException("A control needs a name.");
+    }
+    if (control->ParentWindow().get() != this) {
+        throw RuntimeException("Control " + name + " belongs to another window.");
+    }
+    if (!m_named.emplace(name.ToStdString(), control).second) {
+        throw RuntimeException("The window already has a control named " + name + ".");
+    }
+    control->SetName(name);
+}
+
+Ref<Object> Window::ControlByName(const String& name) const {
+    auto found = m_named.find(name.View());
+    return found == m_named.end() ? nullptr : found->second;
+}
+
+void Window::AddMenuHandler(const String& itemName, const Ref<Delegate>& handler) {
+    NotNil(handler);
+    if (handler->Shape() != EventShape::Query) {
+        throw RuntimeException("A menu handler takes nothing and answers a Boolean.");
+    }
+    m_menuHandlers[itemName.ToStdString()] = handler;
+}
+
+bool Window::RaiseEvent(std::string_view name, const EventArgs& args) {
+    const EventHandler* handler = m_class->Handler(name);
+    if (handler == nullptr) {
+        return false;
+    }
+    Ref<Object> keep = shared_from_this();
+    bool answer = false;
+    RunGuarded([&] { answer = handler->call(*this, args); });
+    return answer;
+}
+
+void Window::HandleActivate() {
+    RaiseEvent("Activate");
+}
+
+void Window::HandleClose() {
+    Ref<Object> keep = shared_from_this();
+    RaiseEvent("Close");
+    m_visible = false;
+    auto& windows = HeldWindows();
+    windows.erase(std::remove(windows.begin(), windows.end(), keep), windows.end());
+}
+
+bool Window::ShowsMenuBar() const {
+    return m_type == 0 && m_menuBarVisible;
+}
+
+bool Window::KnowsProperty(std::string_view name) const {
+    return std::find(kPropertyNames.begin(), kPropertyNames.end(), name) != kPropertyNames.end();
+}
+
+void Window::ApplyProperty(const PropertyEntry& entry) {
+    const std::string& name = entry.name;
+    if (name == "Width") {
+        m_width = IntegerValue(entry);
+    } else if (name == "Height") {
+        m_height = IntegerValue(entry);
+    } else if (name == "MinimumWidth") {
+        m_minWidth = IntegerValue(entry);
+    } else if (name == "MinimumHeight") {
+        m_minHeight = IntegerValue(entry);
+    } else if (name == "MaximumWidth") {
+        m_maxWidth = IntegerValue(entry);
+    } else if (name == "MaximumHeight") {
+        m_maxHeight = IntegerValue(entry);
+    } else if (name == "Type") {
+        m_type = IntegerValue(entry);
+        ApplyFlags();
+        RefreshMenuBar();
+    } else if (name == "Title") {
+        m_title = TextValue(entry);
+        m_widget->setWindowTitle(ToQString(m_title));
+    } else if (name == "HasCloseButton") {
+        m_hasCloseButton = BooleanValue(entry);
+        ApplyFlags();
+    } else if (name == "HasMaximizeButton") {
+        m_hasMaximizeButton = BooleanValue(entry);
+        ApplyFlags();
+    } else if (name == "HasMinimizeButton") {
+        m_hasMinimizeButton = BooleanValue(entry);
+        ApplyFlags();
+    } else if (name == "Resizeable") {
+        m_resizeable = BooleanValue(entry);
+        ApplyFlags();
+    } else if (name == "FullScreen") {
+        m_fullScreen = BooleanValue(entry);
+    } else if (name == "DefaultLocation") {
+        m_defaultLocation = IntegerValue(entry);
+    } else if (name == "Visible") {
+        SetVisible(BooleanValue(entry));
+    } else if (name == "HasBackgroundColor") {
+        m_hasBackgroundColor = BooleanValue(entry);
+    } else if (name == "BackgroundColor") {
+        m_backgroundColor = ColorValue(entry);
+    } else if (name == "MenuBarVisible") {
+        m_menuBarVisible = BooleanValue(entry);
+        RefreshMenuBar();
+    }
+    // HasFullScreenButton, Composite, MacProcID and LiveResize have no meaning here.
+    ApplyGeometry();
+}
+
+void Window::ApplyGeometry() {
+    QWidget* content = m_widget->Content();
+    const int width = ToPixels(m_width);
+    const int height = ToPixels(m_height);
+    if (m_resizeable) {
+        m_widget->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        content->setMinimumSize(ToPixels(m_minWidth), ToPixels(m_minHeight));
+        content->setMaximumSize(std::max(ToPixels(m_maxWidth), ToPixels(m_minWidth)),
+                                std::max(ToPixels(m_maxHeight), ToPixels(m_minHeight)));
+        content->resize(width, height);
+        m_widget->resize(m_widget->sizeHint().expandedTo(QSize(width, height)));
+    } else {
+        // Not resizeable: the content keeps its size and the window follows it.
+        content->setFixedSize(width, height);
+        m_widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    QPalette palette = content->palette();
+    if (m_hasBackgroundColor) {
+        palette.setColor(QPalette::Window, QColor(m_backgroundColor.red, m_backgroundColor.green,
+                                                  m_backgroundColor.blue));
+    }
+    content->setPalette(palette);
+    content->setAutoFillBackground(m_hasBackgroundColor);
+}
+
+void Window::ApplyFlags() {
+    Qt::WindowFlags flags;
+    if (m_type == kFloatingSplash) {
+        flags = Qt::Tool | Qt::FramelessWindowHint;
+    } else {
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (m_hasCloseButton) {
+            flags |= Qt::WindowCloseButtonHint;
+        }
+        if (m_hasMinimizeButton) {
+            flags |= Qt::WindowMinimizeButtonHint;
+        }
+        if (m_hasMaximizeButton && m_resizeable) {
+            flags |= Qt::WindowMaximizeButtonHint;
+        }
+    }
+    if (m_widget->windowFlags() == flags) {
+        return;
+    }
+    const bool shown = m_widget->isVisible();
+    m_widget->setWindowFlags(flags);
+    if (shown) {
+        m_widget->show();
+    }
+}
+
+void Window::ApplyTabOrder() {
+    std::vector<RectControl*> chain;
+    for (const Ref<Control>& control : m_controls) {
+        auto* rect = dynamic_cast<RectControl*>(control.get());
+        if (rect != nullptr && rect->TabStop()) {
+            chain.push_back(rect);
+        }
+    }
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](RectControl* a, RectControl* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
+    }
+}
+
+void Window::RefreshMenuBar() {
+    Ref<Application> app = GetAppObject();
+    Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
+    if (!m_constructed) {
+        return;
+    }
+    if (ShowsMenuBar() && bar) {
+        m_widget->setMenuBar(PresentMenuBar(bar, *this));
+    } else if (QWidget* shown = m_widget->menuWidget()) {
+        shown->hide();
+    }
+    ApplyGeometry();
+}
+
+void Window::PrepareMenus() {
+    Ref<Application> app = GetAppObject();
+    Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
+    if (!bar) {
+        return;
+    }
+    QWidget* focus = m_widget->focusWidget();
+    for (std::int64_t i = 0; i < bar->Count(); ++i) {
+        ForEachItem(bar->Item(i), [&](const Ref<MenuItem>& item) {
+            if (std::dynamic_pointer_cast<QuitMenuItem>(item)) {
+                item->SetEnabled(true);
+            } else if (IsEditCommand(item->Name())) {
+                item->SetEnabled(EditCommandEnabled(item->Name(), focus));
+            } else if (item->AutoEnabled()) {
+                // Enabled when this window handles it; EnableMenuItems may enable more.
+                item->SetEnabled(m_menuHandlers.count(item->Name().View()) != 0);
+            }
+        });
+    }
+    RaiseEvent("EnableMenuItems");
+}
+
+void Window::ChooseMenuItem(const Ref<MenuItem>& item) {
+    Ref<Object> keep = shared_from_this();
+    auto found = m_menuHandlers.find(item->Name().View());
+    if (found != m_menuHandlers.end()) {
+        Ref<Delegate> handler = found->second;
+        bool handled = false;
+        RunGuarded([&] { handled = handler->Invoke(EventArgs()); });
+        if (handled) {
+            return;
+        }
+    }
+    if (std::dynamic_pointer_cast<QuitMenuItem>(item)) {
+        Quit(0);
+        return;
+    }
+    if (IsEditCommand(item->Name())) {
+        RunEditCommand(item->Name(), m_widget->focusWidget());
+    }
+}
+
+Ref<Window> GetImplicitWindow(const String& className) {
+    for (const Ref<Window>& window : HeldWindows()) {
+        if (window->Class().Name() == className) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows() {
+    return HeldWindows();
+}
+
+void CloseAllWindowsSilently() {
+    // Taken out first, so that no destructor meets a half-emptied list.
+    std::vector<Ref<Window>> windows = std::move(HeldWindows());
+    HeldWindows().clear();
+    windows.clear();
+}
+
+}  // namespace fw

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace fw {
+
+class Window;
+
+// The top-level widget of a Window. Its central widget holds the controls at the window's
+// coordinates; presses and keys that no control takes come up to it and become the window's
+// MouseDown and KeyDown.
+class WindowWidget : public QMainWindow {
+  public:
+    explicit WindowWidget(Window* owner);
+
+    QWidget* Content() const { return m_content; }
+    // The window object is going: no more events reach it.
+    void Detach() { m_owner = nullptr; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    Window* m_owner;
+    QWidget* m_content;
+};
+
+}  // namespace fw

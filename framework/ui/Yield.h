@@ -1,0 +1,9 @@
+#pragma once
+
+namespace fw {
+
+// The cooperative yield point of long actions. Returns promptly; it may repaint, but never runs
+// the user's input or a timer, so no handler can start again inside the action that yields.
+void YieldToFramework();
+
+}  // namespace fw

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QTextEdit>
+#include <string>
+
+#include "HostWnd.h"
+#include "framework/core/Text.h"
+#include "framework/testing/TestRuntime.h"
+#include "framework/ui/TextArea.h"
+
+namespace {
+
+using fw::Ref;
+using fw::String;
+using fw::TextArea;
+
+class TextAreas : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fw::testing::EnsureRuntimeForTests();
+        m_window = uitest::HostWnd::Make();
+        m_area = m_window->Add<TextArea>("Area");
+        m_area->SetBounds(10, 10, 300, 200);
+    }
+    void TearDown() override { fw::CloseAllWindowsSilently(); }
+
+    QTextEdit* View() { return static_cast<QTextEdit*>(m_area->Widget()); }
+    void Append(const String& piece) {
+        m_area->SetSelStart(fw::Len(m_area->Text()));
+        m_area->SetSelText(piece);
+    }
+    void CursorToEnd() { View()->moveCursor(QTextCursor::End); }
+
+    Ref<uitest::HostWnd> m_window;
+    Ref<TextArea> m_area;
+};
+
+// A table as the hidden areas hold it: numbers separated by CR, 80,836 characters.
+std::string LargeTable() {
+    std::string table;
+    for (int i = 0; table.size() < 80836; ++i) {
+        table += std::to_string(1000 + (i * 7919) % 9000) + "." + std::to_string(i % 10) + "\r";
+    }
+    table.resize(80836);
+    return table;
+}
+
+TEST_F(TextAreas, LargeTextComesBackExactlyAndUncopied) {
+    String table(LargeTable());
+    ASSERT_EQ(fw::Len(table), 80836);
+    m_area->SetText(table);
+    String back = m_area->Text();
+    EXPECT_TRUE(back.SharesBytesWith(table));
+    EXPECT_EQ(back, table);
+    EXPECT_EQ(fw::NthField(back, "\r", 2), fw::NthField(table, "\r", 2));
+}
+
+TEST_F(TextAreas, CrLfAndCrLfEachShowAsOneLineBreak) {
+    m_area->SetText("a\rb\nc\r\nd");
+    EXPECT_EQ(View()->document()->blockCount(), 4);
+    EXPECT_EQ(View()->toPlainText(), "a\nb\nc\nd");
+    EXPECT_EQ(m_area->Text(), "a\rb\nc\r\nd");
+}
+
+TEST_F(TextAreas, AppendingAtTheEndBuildsTheTextInOrder) {
+    std::string expected;
+    for (int row = 1; row <= 100; ++row) {
+        std::string piece = std::to_string(row) + "   0.9728   .0080" + (row % 2 ? "\r" : "\n");
+        Append(String(piece));
+        expected += piece;
+    }
+    Append("rule\n\r");
+    Append("footer\n");
+    expected += "rule\n\rfooter\n";
+    EXPECT_EQ(m_area->Text(), String(expected));
+    EXPECT_EQ(m_area->SelStart(), fw::Len(String(expected)));
+    EXPECT_EQ(m_area->SelLength(), 0);
+}
+
+TEST_F(TextAreas, SelTextFollowsTheInsertionPointWithoutSettingItAgain) {
+    m_area->SetText("head\r");
+    m_area->SetSelStart(5);
+    m_area->SetSelText("1\n");
+    m_area->SetSelText("2\n");
+    EXPECT_EQ(m_area->Text(), "head\r1\n2\n");
+    // The insertion point counts characters: é is one, as is each of CR and LF.
+    m_area->SetText("é\r\nx");
+    m_area->SetSelStart(3);
+    m_area->SetSelText("!");
+    EXPECT_EQ(m_area->Text(), "é\r\n!x");
+}
+
+TEST_F(TextAreas, SelTextReplacesTheSelection) {
+    m_area->SetText("one two three");
+    QTextCursor cursor = View()->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    View()->setTextCursor(cursor);
+    EXPECT_EQ(m_area->SelText(), "two");
+    m_area->SetSelText("2");
+    EXPECT_EQ(m_area->Text(), "one 2 three");
+    EXPECT_EQ(m_area->SelStart(), 5);
+}
+
+TEST_F(TextAreas, InsertionThatJoinsCrAndLfShowsOneBreak) {
+    m_area->SetText("ab\r");
+    Append("\ncd");  // CR then LF: one line break now
+    EXPECT_EQ(m_area->Text(), "ab\r\ncd");
+    EXPECT_EQ(View()->toPlainText(), "ab\ncd");
+    Append("e");
+    EXPECT_EQ(m_area->Text(), "ab\r\ncde");
+}
+
+TEST_F(TextAreas, TypingMergesIntoTheTextAndALineBreakIsStoredAsCr) {
+    m_area->SetText("x\r\ny");
+    CursorToEnd();
+    QTest::keyClicks(View(), "z1");
+    QTest::keyClick(View(), Qt::Key_Return);
+    QTest::keyClicks(View(), "w");
+    EXPECT_EQ(m_area->Text(), "x\r\nyz1\rw");
+    QTest::keyClick(View(), Qt::Key_Backspace);
+    QTest::keyClick(View(), Qt::Key_Backspace);
+    EXPECT_EQ(m_area->Text(), "x\r\nyz1");
+    // Deleting the line break of a CR LF pair takes both characters.
+    View()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(View(), Qt::Key_Right);
+    QTest::keyClick(View(), Qt::Key_Delete);
+    EXPECT_EQ(m_area->Text(), "xyz1");
+}
+
+TEST_F(TextAreas, CharacterLimitHoldsForTyping) {
+    m_area->SetMaximumCharactersAllowed(3);
+    QTest::keyClicks(View(), "12345");
+    EXPECT_EQ(m_area->Text(), "123");
+    QTest::keyClick(View(), Qt::Key_Return);
+    EXPECT_EQ(m_area->Text(), "123");
+    // Typing over a selection replaces it and stays within the limit.
+    View()->selectAll();
+    QTest::keyClicks(View(), "9");
+    EXPECT_EQ(m_area->Text(), "9");
+}
+
+TEST_F(TextAreas, CharacterLimitHoldsForPasting) {
+    m_area->SetMaximumCharactersAllowed(4);
+    m_area->SetText("1");
+    CursorToEnd();
+    QApplication::clipboard()->setText("98765");
+    View()->paste();
+    EXPECT_EQ(m_area->Text(), "1987");
+    View()->paste();
+    EXPECT_EQ(m_area->Text(), "1987");
+    // Pasted line breaks are one character each.
+    m_area->SetText("");
+    QApplication::clipboard()->setText("a\r\nbcd");
+    View()->paste();
+    EXPECT_EQ(m_area->Text(), "a\rbc");
+}
+
+TEST_F(TextAreas, NoLimitTakesAWholePaste) {
+    m_area->SetText("");
+    QApplication::clipboard()->setText("pasted\ntext");
+    View()->paste();
+    EXPECT_EQ(m_area->Text(), "pasted\rtext");
+}
+
+}  // namespace
