@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "framework/testing/EventRecorder.h"
 
@@ -14,6 +15,11 @@ void MsgBox(const String& text) {
 void ShowMessage(const String& text) {
     if (auto* recorder = testing::EventRecorder::Current()) {
         recorder->Record("msgbox: " + text.ToStdString());
+        return;
+    }
+    if (QApplication::instance() == nullptr) {
+        // Before the runtime is up there is no screen to show a box on.
+        std::fprintf(stderr, "%s\n", text.ToStdString().c_str());
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),

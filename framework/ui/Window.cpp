@@ -144,7 +144,6 @@ void Window::Show() {
         m_shownOnce = true;
         // Centred on the screen the first time (DefaultLocation 0, and any other).
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            m_widget->adjustSize();
             QRect frame = m_widget->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             m_widget->move(frame.topLeft());
@@ -310,8 +309,10 @@ void Window::ApplyGeometry() {
         content->setMinimumSize(ToPixels(m_minWidth), ToPixels(m_minHeight));
         content->setMaximumSize(std::max(ToPixels(m_maxWidth), ToPixels(m_minWidth)),
                                 std::max(ToPixels(m_maxHeight), ToPixels(m_minHeight)));
-        content->resize(width, height);
-        m_widget->resize(m_widget->sizeHint().expandedTo(QSize(width, height)));
+        // The window's own size is the content's and the menu bar's above it.
+        QWidget* bar = m_widget->menuWidget();
+        const int barHeight = (bar != nullptr && !bar->isHidden()) ? bar->sizeHint().height() : 0;
+        m_widget->resize(width, height + barHeight);
     } else {
         // Not resizeable: the content keeps its size and the window follows it.
         content->setFixedSize(width, height);

@@ -114,6 +114,7 @@ class MenuWindows : public ::testing::Test {
 TEST_F(MenuWindows, DocumentWindowShowsTheBarAsBuilt) {
     QMenuBar* bar = ShownBar();
     ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(m_window->Content()->size(), QSize(400, 300));  // the bar comes on top
     ASSERT_EQ(bar->actions().size(), 3);
     EXPECT_FALSE(bar->actions()[0]->isVisible());  // empty caption: not shown
     EXPECT_EQ(bar->actions()[1]->text(), "File");
