@@ -6,6 +6,7 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/PrinterPage.h"
+#include "framework/ui/TextArea.h"
 
 namespace fw {
 
@@ -119,6 +120,12 @@ bool StyledTextPrinter::AllDrawn() const {
 
 std::int64_t StyledTextPrinter::LineCount() const {
     return static_cast<std::int64_t>(m_lines->Lines().size());
+}
+
+// A text area prints its own text in its own font.
+Ref<fw::StyledTextPrinter> TextArea::StyledTextPrinter(const Ref<Graphics>& g, std::int64_t width) {
+    return std::make_shared<fw::StyledTextPrinter>(g, Text(), FontName(), FontSize(), width,
+                                                   Bold());
 }
 
 }  // namespace fw

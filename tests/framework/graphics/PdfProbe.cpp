@@ -1,6 +1,5 @@
 #include "PdfProbe.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -25,14 +24,6 @@ QByteArray Run(const QString& program, const QStringList& arguments) {
 }
 
 }  // namespace
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "graphics_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);  // lives until the process ends
-    (void)app;
-}
 
 QString Text(const QString& pdf) {
     return QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"}));

@@ -5,13 +5,14 @@
 
 #include "PdfProbe.h"
 #include "framework/graphics/Picture.h"
+#include "framework/testing/TestRuntime.h"
 
 namespace {
 
 class PictureFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        pdfprobe::EnsureApplication();
+        fw::testing::EnsureRuntimeForTests();
         ASSERT_TRUE(m_dir.isValid());
         QImage image(30, 12, QImage::Format_ARGB32);
         image.fill(Qt::darkGreen);
@@ -55,7 +56,7 @@ TEST_F(PictureFolder, MissingOrUnreadableOrOutsideTheFolderGivesNil) {
 
 // The four pictures that the windows show are stored with the application and load.
 TEST(StoredPictures, AllFourLoadWithTheirCanvasProportions) {
-    pdfprobe::EnsureApplication();
+    fw::testing::EnsureRuntimeForTests();
     struct Expected {
         const char* name;
         int canvasWidth, canvasHeight;

@@ -9,6 +9,7 @@
 #include "framework/graphics/Picture.h"
 #include "framework/graphics/StyledTextPrinter.h"
 #include "framework/testing/PrintDialogSeam.h"
+#include "framework/testing/TestRuntime.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ using fw::testing::PrintDialogSeam;
 class PrintToPdf : public ::testing::Test {
   protected:
     void SetUp() override {
-        pdfprobe::EnsureApplication();
+        fw::testing::EnsureRuntimeForTests();
         ASSERT_TRUE(m_dir.isValid());
         m_pdf = m_dir.filePath("page.pdf");
         PrintDialogSeam::PrintToPdf(fw::String(m_pdf.toStdString()));

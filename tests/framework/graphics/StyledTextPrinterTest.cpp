@@ -11,6 +11,10 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/StyledTextPrinter.h"
 #include "framework/testing/PrintDialogSeam.h"
+#include "framework/testing/TestRuntime.h"
+#include "framework/ui/PropertyList.h"
+#include "framework/ui/SetProperties.h"
+#include "framework/ui/TextArea.h"
 
 namespace {
 
@@ -19,7 +23,7 @@ using fw::testing::PrintDialogSeam;
 class StyledText : public ::testing::Test {
   protected:
     void SetUp() override {
-        pdfprobe::EnsureApplication();
+        fw::testing::EnsureRuntimeForTests();
         ASSERT_TRUE(m_dir.isValid());
         m_pdf = m_dir.filePath("text.pdf");
         PrintDialogSeam::PrintToPdf(fw::String(m_pdf.toStdString()));
@@ -179,8 +183,53 @@ TEST_F(StyledText, TheBlockIsCutToItsHeightAndToThePrintableFoot) {
     EXPECT_EQ(pdfprobe::PageCount(m_pdf), 2);
 }
 
+// A text area prints its own text, in its own font, and keeps its text as it was.
+TEST_F(StyledText, ATextAreaPrintsItsTextInItsFont) {
+    auto area = std::make_shared<fw::TextArea>();
+    fw::SetProperties(area, fw::PropertyListBuilder()
+                                .Text("FontName", "Courier")
+                                .Single("FontSize", 10.0f)
+                                .Boolean("Bold", false)
+                                .Build());
+    std::string text =
+        "Number of variables = 12\rNumber of subjects = 300\r\r" + Row(1) + "\n" + Row(2) + "\r\n";
+    area->SetText(fw::String(text));
+
+    fw::Ref<fw::StyledTextPrinter> printer = area->StyledTextPrinter(m_graphics, 540);
+    ASSERT_TRUE(printer);
+    EXPECT_EQ(printer->LineCount(), 5);
+    // The same text in another font lays out to other line heights: compare with a 20-point one.
+    std::int64_t twentyPointLines = 0;
+    {
+        auto big = std::make_shared<fw::StyledTextPrinter>(m_graphics, fw::String(text), "Courier",
+                                                           20.0, 540);
+        big->DrawBlock(20, 600, 100);
+        twentyPointLines = big->LinesDrawn();
+    }
+    printer->DrawBlock(20, 175, 100);
+    EXPECT_TRUE(printer->AllDrawn());
+    EXPECT_LT(twentyPointLines, 5);
+    EXPECT_EQ(area->Text(), fw::String(text));
+    printer.reset();
+    Finish();
+
+    // Courier 10 is the platform's monospace font at 10 points: every character 0.6 of the size
+    // wide, so "variables" is 54 points wide.
+    bool found = false;
+    for (const pdfprobe::Word& word : pdfprobe::Words(m_pdf)) {
+        if (word.text == "variables" && word.yMin < 300.0) {
+            found = true;
+            EXPECT_NEAR(word.xMax - word.xMin, 9 * 6.02, 1.0);
+        }
+    }
+    EXPECT_TRUE(found);
+    QStringList lines = pdfprobe::Lines(m_pdf);
+    EXPECT_TRUE(lines.contains("Number of variables = 12"));
+    EXPECT_TRUE(lines.contains(QString::fromStdString(Row(2)).simplified()));
+}
+
 TEST(StyledTextWithoutPrinter, ANilGraphicsRaisesRatherThanCrashing) {
-    pdfprobe::EnsureApplication();
+    fw::testing::EnsureRuntimeForTests();
     EXPECT_THROW(fw::StyledTextPrinter(nullptr, "text", "Courier", 10.0, 540),
                  fw::NilObjectException);
 }
