@@ -47,11 +47,10 @@ class MainWindowTest : public ::testing::Test {
         QApplication::setActiveWindow(window->Widget());
     }
 
-    // Replaces a field's text by typing: select all, then the keys one by one.
+    // Empties the field, then types the keys into it one by one.
     static void Type(const fw::Ref<fw::TextArea>& field, const std::string& keys) {
+        field->SetText("");
         field->SetFocus();
-        QTest::keyClick(field->Widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field->Widget(), Qt::Key_Delete);
         QTest::keyClicks(field->Widget(), QString::fromStdString(keys));
     }
 

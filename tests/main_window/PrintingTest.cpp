@@ -1,5 +1,6 @@
 // Print from the real window, to a PDF file through the print dialog's seam, read back with the
 // poppler tools.
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "../framework/graphics/PdfProbe.h"
 #include "MainWindowFixture.h"
+#include "framework/ui/Canvas.h"
 #include "main_window/Texts.h"
 
 namespace mwtest {
@@ -41,6 +43,7 @@ class PrintingTest : public MainWindowTest {
     // Whether anything but white lies in the rectangle of the page (in points).
     bool Inked(int page, QRect area) {
         const QImage image = pdfprobe::RenderPage(m_pdf, page);
+        area = area.intersected(image.rect());
         for (int y = area.top(); y <= area.bottom(); ++y) {
             for (int x = area.left(); x <= area.right(); ++x) {
                 const QColor c = image.pixelColor(x, y);
