@@ -36,4 +36,14 @@ fw::Ref<fw::Picture> quest1() {
     return Load(cache, "quest.png");
 }
 
+fw::Ref<fw::Picture> Parallel() {
+    static CachedPicture cache;
+    return Load(cache, "Parallel.png");
+}
+
+fw::Ref<fw::Picture> SplashTitle() {
+    static CachedPicture cache;
+    return Load(cache, "SplashTitle.png");
+}
+
 }  // namespace shell

@@ -17,4 +17,10 @@ fw::Ref<fw::Picture> MainTitle();
 // The help picture right of the subjects field ("quest.png").
 fw::Ref<fw::Picture> quest1();
 
+// The parallel-analysis picture in the middle of the About window ("Parallel.png").
+fw::Ref<fw::Picture> Parallel();
+
+// The title across the top of the About window ("SplashTitle.png").
+fw::Ref<fw::Picture> SplashTitle();
+
 }  // namespace shell
