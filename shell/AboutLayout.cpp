@@ -1,0 +1,121 @@
+#include "shell/AboutLayout.h"
+
+#include "framework/ui/PropertyList.h"
+
+namespace shell {
+
+namespace {
+
+// Every control list that names an index gives this one; nothing looks a control up by index.
+constexpr std::int64_t kNoIndex = INT64_C(-2147483648);
+
+// The two canvases' lists differ only in name, place, size and tab index.
+fw::String CanvasList(std::string_view name, std::int64_t left, std::int64_t top,
+                      std::int64_t width, std::int64_t height, std::int64_t tabIndex) {
+    return fw::PropertyListBuilder()
+        .Text("Name", name)
+        .Integer("Index", kNoIndex)
+        .Integer("Left", left)
+        .Integer("Top", top)
+        .Integer("Width", width)
+        .Integer("Height", height)
+        .Boolean("LockLeft", false)
+        .Boolean("LockTop", false)
+        .Boolean("LockRight", false)
+        .Boolean("LockBottom", false)
+        .Integer("TabIndex", tabIndex)
+        .Integer("TabPanelIndex", 0)
+        .Boolean("TabStop", true)
+        .Boolean("Enabled", true)
+        .Boolean("Visible", true)
+        .Boolean("DoubleBuffer", false)
+        .Boolean("Transparent", true)
+        .Text("InitialParent", "")
+        .Boolean("AllowAutoDeactivate", true)
+        .Text("Tooltip", "")
+        .Boolean("AllowFocusRing", true)
+        .Boolean("AllowFocus", false)
+        .Boolean("AllowTabs", false)
+        .Build();
+}
+
+}  // namespace
+
+fw::String AboutWndPropertyList() {
+    return fw::PropertyListBuilder()
+        .Integer("Width", 249)
+        .Integer("Height", 200)
+        .Integer("MinimumWidth", 64)
+        .Integer("MinimumHeight", 64)
+        .Integer("MaximumWidth", 32000)
+        .Integer("MaximumHeight", 32000)
+        .Integer("Type", 2)
+        .Text("Title", "")
+        .Boolean("HasCloseButton", false)
+        .Boolean("HasMaximizeButton", false)
+        .Boolean("HasMinimizeButton", true)
+        .Boolean("HasFullScreenButton", false)
+        .Boolean("Resizeable", false)
+        .Boolean("Composite", false)
+        .Integer("MacProcID", 0)
+        .Boolean("FullScreen", false)
+        .Integer("DefaultLocation", 0)
+        .Boolean("Visible", true)
+        .Boolean("HasBackgroundColor", true)
+        .ColorBytes("BackgroundColor", 0xFF, 0xFF, 0xFF, 0x00)
+        .Boolean("MenuBarVisible", true)
+        .Boolean("LiveResize", false)
+        .Build();
+}
+
+fw::String GraphPropertyList() {
+    return CanvasList("Graph", 51, 42, 147, 115, 0);
+}
+
+fw::String Canvas2PropertyList() {
+    // Two units above the content's top edge: the title picture starts above the window.
+    return CanvasList("Canvas2", 0, -2, 244, 30, 1);
+}
+
+fw::String StaticText2PropertyList() {
+    return fw::PropertyListBuilder()
+        .Text("Name", "StaticText2")
+        .Integer("Index", kNoIndex)
+        .Integer("Left", 20)
+        .Integer("Top", 169)
+        .Integer("Width", 209)
+        .Integer("Height", 11)
+        .Boolean("LockLeft", true)
+        .Boolean("LockTop", true)
+        .Boolean("LockRight", true)
+        .Boolean("LockBottom", true)
+        .Integer("TabIndex", 2)
+        .Integer("TabPanelIndex", 0)
+        .Boolean("TabStop", false)
+        .Boolean("Enabled", true)
+        .Boolean("Multiline", false)
+        .Boolean("Selectable", false)
+        .ColorBytes("TextColor", 0x55, 0x55, 0x55, 0x00)
+        .Boolean("Transparent", false)
+        .Boolean("Visible", true)
+        .Boolean("Bold", false)
+        .Boolean("Italic", false)
+        .Boolean("Underline", false)
+        .Text("DataSource", "")
+        .Text("DataField", "")
+        .Text("InitialParent", "")
+        .Boolean("AllowAutoDeactivate", true)
+        .Text("Tooltip", "")
+        .Integer("TextAlignment", 2)
+        .Text("Value", kAboutNotice)
+        .Text("FontName", "System")
+        .Single("FontSize", 7.0f)
+        .Unit("FontUnit", 0)
+        .Build();
+}
+
+fw::String Timer1PropertyList() {
+    return fw::PropertyListBuilder().Integer("Period", 4000).Integer("RunMode", 1).Build();
+}
+
+}  // namespace shell
