@@ -110,8 +110,8 @@ fw::String PrintedByline() {
 }
 
 fw::String ReportFooter() {
-    static const fw::String text(
-        "Vantrex Analysis (c) 2000-2020 Vantrex Analytics. All rights reserved.");
+    // No wider than the report's rules, so that it stays one line in the output area.
+    static const fw::String text("Vantrex Analysis (c) 2000-2020 Vantrex Analytics.");
     return text;
 }
 

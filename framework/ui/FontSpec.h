@@ -8,7 +8,8 @@ class QFont;
 namespace fw {
 
 // A control's font as its property lists give it: the name ("System", "Courier" or a family),
-// the size in points (0: the platform's size) and the three styles.
+// the size in points of the layout, one logical pixel each (0: the platform's size), and the
+// three styles.
 struct FontSpec {
     String name = "System";
     double size = 0;

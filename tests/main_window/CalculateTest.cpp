@@ -50,8 +50,7 @@ TEST_F(MainWindowTest, ReportForSevenVariablesAndHundredTwentySubjects) {
         Row(1, "1.3540", ".0080") + "\n" + Row(2, "1.1965", ".0054") + "\n" +
         Row(3, "1.0836", ".0043") + "\n" + Row(4, "0.9728", ".0044") + "\n" +
         Row(5, "0.8605", ".0051") + "\n" + kRule + "\n\r" +
-        "Vantrex Analysis (c) 2000-2020 Vantrex Analytics. All rights "
-        "reserved.\n";
+        "Vantrex Analysis (c) 2000-2020 Vantrex Analytics.\n";
     EXPECT_EQ(Out(), expected);
     EXPECT_TRUE(window->EditFldVars()->HasFocus());
     EXPECT_EQ(recorder.Events(), (std::vector<std::string>{"focus: EditFldVars"}));

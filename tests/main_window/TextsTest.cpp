@@ -137,6 +137,9 @@ TEST(Notices, AreSingleAsciiLinesNamingTheHolder) {
     EXPECT_EQ(printed.size(), 27u);
     EXPECT_NE(printed.find("2000"), std::string_view::npos);
     EXPECT_NE(printed, main_window::WindowByline().View());
+
+    // The footer fits in the width of the report's rules, and so on one line of the output area.
+    EXPECT_LE(main_window::ReportFooter().ByteCount(), 60u);
 }
 
 }  // namespace

@@ -33,13 +33,14 @@ QFont Font(int pixelSize, bool bold, bool italic = false) {
     return font;
 }
 
-// The main window's banner: the title on an orange band, with a small scree-plot mark.
+// The main window's banner: the title on an orange band, with a small scree-plot mark. The band
+// ends well above the picture's foot: the window's byline stands there, from y 39 down.
 QImage MainTitle() {
     QImage image = Blank(466, 47, Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    QRectF band(1, 3, 464, 41);
+    QRectF band(1, 2, 464, 35);
     QLinearGradient gradient(band.topLeft(), band.topRight());
     gradient.setColorAt(0.0, kOrange);
     gradient.setColorAt(1.0, kLightOrange);
@@ -49,19 +50,19 @@ QImage MainTitle() {
 
     // The mark: three falling bars.
     p.setBrush(QColor(255, 255, 255, 230));
-    const int heights[] = {24, 14, 8};
+    const int heights[] = {21, 12, 7};
     for (int i = 0; i < 3; ++i) {
-        p.drawRect(QRectF(14 + i * 8, 35 - heights[i], 6, heights[i]));
+        p.drawRect(QRectF(14 + i * 8, 30 - heights[i], 6, heights[i]));
     }
 
-    p.setFont(Font(25, true));
+    p.setFont(Font(23, true));
     p.setPen(QColor(0, 0, 0, 40));
-    p.drawText(QRectF(47, 5, 300, 38), Qt::AlignLeft | Qt::AlignVCenter, "Vantrex Analysis");
+    p.drawText(QRectF(47, 3, 300, 35), Qt::AlignLeft | Qt::AlignVCenter, "Vantrex Analysis");
     p.setPen(Qt::white);
-    p.drawText(QRectF(46, 4, 300, 38), Qt::AlignLeft | Qt::AlignVCenter, "Vantrex Analysis");
+    p.drawText(QRectF(46, 2, 300, 35), Qt::AlignLeft | Qt::AlignVCenter, "Vantrex Analysis");
 
     p.setFont(Font(12, false, true));
-    p.drawText(QRectF(260, 4, 194, 38), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRectF(260, 2, 194, 35), Qt::AlignRight | Qt::AlignVCenter,
                "parallel analysis criteria");
     return image;
 }

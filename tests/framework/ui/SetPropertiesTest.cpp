@@ -103,7 +103,7 @@ TEST_F(SetProperties, TextAreaListIsAppliedEntryByEntry) {
     EXPECT_EQ(view->geometry(), QRect(234, 102, 50, 19));
     EXPECT_EQ(view->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
-    EXPECT_DOUBLE_EQ(view->font().pointSizeF(), 12.0);
+    EXPECT_EQ(view->font().pixelSize(), 12);  // one logical pixel a point of the layout
 }
 
 TEST_F(SetProperties, FontNamesResolveToThePlatformsFonts) {
