@@ -90,10 +90,12 @@ Window::Window() : m_class(&Record()), m_widget(new WindowWidget(this)) {
 
 Window::~Window() {
     m_widget->Detach();
+    // Hidden before its controls go: a control hidden in a shown window would hand the focus on
+    // to the next one and raise that one's GotFocus, whose handler's window is already gone.
+    m_widget->hide();
     m_named.clear();
     m_controls.clear();
     // Never deleted here: this may run inside one of the widget's own events.
-    m_widget->hide();
     m_widget->deleteLater();
 }
 

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLayout>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 #include "framework/core/Exceptions.h"
+#include "framework/testing/EventRecorder.h"
 #include "framework/testing/TestRuntime.h"
+#include "framework/ui/Delegate.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PropertyList.h"
 #include "framework/ui/PushButton.h"
@@ -173,6 +176,47 @@ TEST_F(Windows, ExceptionWhileBuildingPassesToTheCallerAndNoWindowIsHeld) {
     EXPECT_NE(window->ControlByName("First"), nullptr);  // what was made stays with it
     EXPECT_EQ(fw::GetImplicitWindow("BrokenWnd.BrokenWnd"), nullptr);
     EXPECT_FALSE(window->IsShown());
+}
+
+// A window with two text areas that counts the focus the second one gets.
+class FocusWnd : public fw::Window {
+  public:
+    static const fw::ClassRecord& Record() {
+        static const fw::ClassRecord record(
+            fw::ClassRecord::Builder("FocusWnd.FocusWnd", &fw::Window::Record(),
+                                     fw::Window::Allocator<FocusWnd>())
+                .Event("Layout", &FocusWnd::Layout)
+                .Event("CreateControls", &FocusWnd::CreateControls));
+        return record;
+    }
+    void Layout() { fw::SetProperties(shared_from_this(), SmallWnd::WindowList(true, false)); }
+    void CreateControls() {
+        for (const char* name : {"First", "Second"}) {
+            auto area = Cast<fw::TextArea>(New(fw::TextArea::Record()));
+            area->Constructor();
+            AddControl(name, area);
+        }
+        Cast<fw::TextArea>(ControlByName("Second"))
+            ->AddEventHandler(fw::TextArea::kGotFocus,
+                              fw::MakeDelegate(&FocusWnd::Second_GotFocus, *this, "( TextArea )"));
+    }
+    void Second_GotFocus(const Ref<fw::TextArea>&) { ++focused; }
+    int focused = 0;
+};
+
+TEST_F(Windows, LettingGoOfAllWindowsRaisesNoEventOfTheirControls) {
+    fw::testing::EventRecorder recorder;
+    auto window = Cast<FocusWnd>(FocusWnd::Record().New());
+    window->Constructor();
+    QApplication::setActiveWindow(window->Widget());
+    Cast<fw::TextArea>(window->ControlByName("First"))->SetFocus();
+    ASSERT_TRUE(Cast<fw::TextArea>(window->ControlByName("First"))->HasFocus());
+    recorder.Clear();
+    window.reset();
+    // The focus must not move on to the second area while the first one goes: its handler's
+    // window is gone, and the exit step would stop at the message that says so.
+    fw::CloseAllWindowsSilently();
+    EXPECT_EQ(recorder.Events(), std::vector<std::string>{});
 }
 
 }  // namespace
