@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Desktop.h"
+#include "framework/testing/TestRuntime.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/TextArea.h"
+#include "main_window/ControlWnd.h"
+
+// The real program on a virtual display, driven as a user drives it: the mouse, the keyboard and
+// the clipboard. Screenshots of what the user saw go to the build tree's e2e/screens folder.
+
+namespace {
+
+// The main window's content, in its own coordinates: the points a user aims at.
+struct Point {
+    int x;
+    int y;
+};
+constexpr Point kVariablesField{259, 111};
+constexpr Point kSubjectsField{259, 138};
+constexpr Point kOutputArea{230, 300};
+constexpr Point kCalculateButton{56, 388};
+constexpr Point kQuitButton{406, 388};
+constexpr int kContentHeight = 420;
+
+// Lines of a text, whatever ends them; trailing empty lines dropped.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            line += c;
+        }
+    }
+    lines.push_back(line);
+    while (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    return lines;
+}
+
+// The report the main window writes for these numbers, made here by the same window headless.
+std::vector<std::string> ReportLines(const char* vars, const char* subs) {
+    fw::testing::EnsureRuntimeForTests();
+    fw::Ref<main_window::ControlWnd> window = main_window::accessors::ControlWnd();
+    window->Event_Activate();
+    window->EditFldVars()->SetText(vars);
+    window->EditFldSubs()->SetText(subs);
+    window->CalculateBtn_Action(window->CalculateBtn());
+    return Lines(window->EditFldOut()->Text().ToStdString());
+}
+
+void Pause(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+class Vantrex : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(desktop.Ready()) << "no virtual display";
+        std::filesystem::create_directories(VANTREX_SCREENS_DIR);
+        app.emplace(std::vector<std::string>{VANTREX_BINARY},
+                    std::vector<std::string>{desktop.DisplayEntry(), "QT_QPA_PLATFORM=xcb"});
+    }
+
+    // The About window has no title of its own; the platform shows the application's name.
+    std::string WaitForAbout() { return desktop.WaitForWindow("vantrex", "Vantrex"); }
+    std::string WaitForMain(int seconds = 10) {
+        return desktop.WaitForWindow("vantrex", "Vantrex Analysis", seconds);
+    }
+
+    // Clicks a point of the main window's content, below its menu bar.
+    void ClickMain(const std::string& window, Point at) {
+        std::vector<int> g = desktop.Geometry(window);
+        desktop.ClickAt(g[0] + at.x, g[1] + g[3] - kContentHeight + at.y);
+    }
+
+    void ClickCentreOf(const std::string& window) {
+        std::vector<int> g = desktop.Geometry(window);
+        desktop.ClickAt(g[0] + g[2] / 2, g[1] + g[3] / 2);
+    }
+
+    static std::string Screen(const char* name) {
+        return std::string(VANTREX_SCREENS_DIR) + "/" + name;
+    }
+
+    e2e::Desktop desktop;  // outlives the program shown on it
+    std::optional<e2e::Process> app;
+};
+
+TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton) {
+    const std::string about = WaitForAbout();
+    ASSERT_FALSE(about.empty()) << "the About window did not appear";
+    EXPECT_EQ(desktop.Geometry(about)[2], 249);
+    EXPECT_EQ(desktop.Geometry(about)[3], 200);
+    EXPECT_TRUE(desktop.WaitForWindow("vantrex", "Vantrex Analysis", 1).empty())
+        << "the main window came before the hand-off";
+    EXPECT_TRUE(desktop.Screenshot(Screen("about.png")));
+
+    ClickCentreOf(about);
+    const std::string main = WaitForMain();
+    ASSERT_FALSE(main.empty()) << "the main window did not appear";
+    EXPECT_TRUE(desktop.WaitForWindow("vantrex", "Vantrex", 1).empty())
+        << "the About window stayed";
+
+    ClickMain(main, kVariablesField);
+    desktop.Type("7");
+    ClickMain(main, kSubjectsField);
+    desktop.Type("120");
+    ClickMain(main, kCalculateButton);
+
+    // The report, as the user copies it out of the output area.
+    std::string copied;
+    for (int attempt = 0; attempt < 20 && copied.find("Number of subjects") == std::string::npos;
+         ++attempt) {
+        ClickMain(main, kOutputArea);
+        desktop.Keys("ctrl+a ctrl+c");
+        copied = desktop.Clipboard();
+        if (copied.find("Number of subjects") == std::string::npos) {
+            Pause(200);
+        }
+    }
+    std::vector<std::string> report = Lines(copied);
+    std::vector<std::string> expected = ReportLines("7", "120");
+    ASSERT_GE(report.size(), 2u) << copied;
+    ASSERT_GE(expected.size(), 2u);
+    // All but the first line, which holds the date and time of the calculation.
+    EXPECT_EQ(std::vector<std::string>(report.begin() + 1, report.end()),
+              std::vector<std::string>(expected.begin() + 1, expected.end()));
+    EXPECT_EQ(report[1], "Number of variables:    7");
+    EXPECT_EQ(report[2], "Number of subjects:   120");
+    ClickMain(main, kCalculateButton);  // the selection goes; the report is shown as written
+    Pause(300);
+    EXPECT_TRUE(desktop.Screenshot(Screen("main-with-report.png")));
+
+    ClickMain(main, kQuitButton);
+    EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
+}
+
+TEST_F(Vantrex, AKeyHandsOverAndCtrlQQuits) {
+    const std::string about = WaitForAbout();
+    ASSERT_FALSE(about.empty());
+    std::vector<int> g = desktop.Geometry(about);
+    desktop.Xdotool("mousemove --sync " + std::to_string(g[0] + 120) + " " +
+                    std::to_string(g[1] + 100));
+    desktop.Keys("space");
+    const std::string main = WaitForMain(3);
+    ASSERT_FALSE(main.empty()) << "no hand-off on the key";
+    ClickMain(main, kVariablesField);
+    desktop.Keys("ctrl+q");
+    EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
+}
+
+TEST_F(Vantrex, TheAboutWindowHandsOverOnItsOwnAfterFourSeconds) {
+    ASSERT_FALSE(WaitForAbout().empty());
+    const auto shown = std::chrono::steady_clock::now();
+    const std::string main = WaitForMain(12);
+    ASSERT_FALSE(main.empty());
+    EXPECT_GE(std::chrono::steady_clock::now() - shown, std::chrono::milliseconds(3000));
+    EXPECT_TRUE(desktop.WaitForWindow("vantrex", "Vantrex", 1).empty());
+    ClickMain(main, kQuitButton);
+    EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
+}
+
+}  // namespace
