@@ -30,6 +30,8 @@ constexpr Point kOutputArea{230, 300};
 constexpr Point kCalculateButton{56, 388};
 constexpr Point kQuitButton{406, 388};
 constexpr int kContentHeight = 420;
+// The Edit menu's title on the menu bar, from the window's top-left corner.
+constexpr Point kEditMenu{56, 9};
 
 // Lines of a text, whatever ends them; trailing empty lines dropped.
 std::vector<std::string> Lines(const std::string& text) {
@@ -152,7 +154,7 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
 }
 
-TEST_F(Vantrex, AKeyHandsOverAndCtrlQQuits) {
+TEST_F(Vantrex, AKeyHandsOverTheAboutItemShowsItAgainAndCtrlQQuits) {
     const std::string about = WaitForAbout();
     ASSERT_FALSE(about.empty());
     std::vector<int> g = desktop.Geometry(about);
@@ -161,6 +163,16 @@ TEST_F(Vantrex, AKeyHandsOverAndCtrlQQuits) {
     desktop.Keys("space");
     const std::string main = WaitForMain(3);
     ASSERT_FALSE(main.empty()) << "no hand-off on the key";
+
+    // Edit, then up to its last item: "About Vantrex Analysis". The same About window comes
+    // back and stays until a click in it.
+    std::vector<int> m = desktop.Geometry(main);
+    desktop.ClickAt(m[0] + kEditMenu.x, m[1] + kEditMenu.y);
+    desktop.Keys("Up Return");
+    EXPECT_EQ(WaitForAbout(), about);
+    ClickCentreOf(about);
+    EXPECT_EQ(WaitForMain(3), main);
+
     ClickMain(main, kVariablesField);
     desktop.Keys("ctrl+q");
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));

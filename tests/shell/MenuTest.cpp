@@ -109,12 +109,4 @@ TEST_F(MenuBar, EveryItemIsAutoEnabledVisibleAndFoundByItsOwnName) {
     EXPECT_EQ(bar->Lookup("AboutVantrex")->Parent(), bar->Child("UntitledMenu0").get());
 }
 
-TEST_F(MenuBar, IsAMenuBarOfItsOwnClass) {
-    Ref<shell::classes::Menu> bar = shell::Menu();
-    EXPECT_TRUE(shell::classes::Menu::Record().IsKindOf(fw::MenuBar::Record()));
-    EXPECT_EQ(shell::classes::Menu::Record().Name(), "Menu");
-    EXPECT_NE(std::dynamic_pointer_cast<fw::MenuBar>(bar), nullptr);
-    EXPECT_EQ(bar->Parent(), nullptr);
-}
-
 }  // namespace
