@@ -6,6 +6,8 @@
 #include <QMimeData>
 #include <QTextEdit>
 
+#include "framework/ui/TextLayouts.h"
+
 namespace fw {
 
 namespace {
@@ -44,6 +46,7 @@ bool IsEditCommand(const String& itemName) {
 
 bool EditCommandEnabled(const String& itemName, QWidget* focus) {
     const Command command = CommandOf(itemName);
+    FlushTextLayouts();  // the command edits as the user sees the area
     if (auto* area = qobject_cast<QTextEdit*>(focus)) {
         const bool editable = !area->isReadOnly() && area->isEnabled();
         const bool selection = area->textCursor().hasSelection();

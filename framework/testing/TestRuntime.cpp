@@ -1,5 +1,7 @@
 #include "framework/testing/TestRuntime.h"
 
+#include <QApplication>
+
 #include "framework/ui/Runtime.h"
 
 namespace fw::testing {
@@ -9,6 +11,14 @@ void EnsureRuntimeForTests() {
     static char name[] = "vantrex-tests";
     static char* argv[] = {name, nullptr};
     RuntimeStartup(argc, argv);
+}
+
+void ProcessPendingEvents() {
+    if (QApplication::instance() == nullptr) {
+        return;
+    }
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace fw::testing

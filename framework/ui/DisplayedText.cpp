@@ -87,6 +87,18 @@ std::size_t ByteOf(std::string_view text, std::int64_t position) {
     return text.size();
 }
 
+// Whether every character is one ASCII byte and no CR is followed by an LF.
+bool IsDirect(std::string_view text) {
+    char previous = 0;
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (previous == '\r' && c == '\n')) {
+            return false;
+        }
+        previous = c;
+    }
+    return true;
+}
+
 std::string StoredFromShown(const QString& shown) {
     QString stored = shown;
     for (QChar& c : stored) {
@@ -113,9 +125,13 @@ void DisplayedText::Set(const String& text) {
     m_text = text;
     m_shown = ShownText(text, m_breaks);
     m_length = Len(text);
+    m_direct = IsDirect(text.View());
 }
 
 qsizetype DisplayedText::ShownIndexOf(std::int64_t position) const {
+    if (m_direct) {
+        return static_cast<qsizetype>(std::clamp<std::int64_t>(position, 0, m_length));
+    }
     Walker walker(m_text.View(), m_breaks);
     while (!walker.AtEnd() && walker.Position() < position) {
         walker.Step(nullptr);
@@ -124,6 +140,9 @@ qsizetype DisplayedText::ShownIndexOf(std::int64_t position) const {
 }
 
 std::int64_t DisplayedText::PositionOf(qsizetype shownIndex) const {
+    if (m_direct) {
+        return std::clamp<std::int64_t>(shownIndex, 0, m_length);
+    }
     Walker walker(m_text.View(), m_breaks);
     while (!walker.AtEnd() && walker.Unit() < shownIndex) {
         walker.Step(nullptr);
@@ -134,6 +153,9 @@ std::int64_t DisplayedText::PositionOf(qsizetype shownIndex) const {
 bool DisplayedText::Replace(std::int64_t from, std::int64_t to, const String& piece) {
     from = std::clamp<std::int64_t>(from, 0, m_length);
     to = std::clamp<std::int64_t>(to, from, m_length);
+    if (m_direct && ReplaceDirect(from, to, piece)) {
+        return true;
+    }
     const qsizetype shownFrom = ShownIndexOf(from);
     const qsizetype shownTo = ShownIndexOf(to);
     const std::string_view old = m_text.View();
@@ -148,6 +170,34 @@ bool DisplayedText::Replace(std::int64_t from, std::int64_t to, const String& pi
     expected.replace(shownFrom, shownTo - shownFrom, ShownText(piece, m_breaks));
     Set(String(std::move(joined)));
     return expected == m_shown;
+}
+
+bool DisplayedText::ReplaceDirect(std::int64_t from, std::int64_t to, const String& piece) {
+    const std::string_view old = m_text.View();
+    const std::string_view added = piece.View();
+    if (!IsDirect(added)) {
+        return false;
+    }
+    // The joins must not make a CR LF pair: that would be one line break where there were two.
+    const char before = from > 0 ? old[static_cast<std::size_t>(from - 1)] : '\0';
+    const char after = to < m_length ? old[static_cast<std::size_t>(to)] : '\0';
+    const char first = added.empty() ? after : added.front();
+    const char last = added.empty() ? before : added.back();
+    if ((before == '\r' && first == '\n') || (last == '\r' && after == '\n')) {
+        return false;
+    }
+    const auto byteFrom = static_cast<std::size_t>(from);
+    const auto byteTo = static_cast<std::size_t>(to);
+    std::string joined;
+    joined.reserve(old.size() - (byteTo - byteFrom) + added.size());
+    joined.append(old.substr(0, byteFrom));
+    joined.append(added);
+    joined.append(old.substr(byteTo));
+    m_text = String(std::move(joined));
+    m_shown.replace(static_cast<qsizetype>(from), static_cast<qsizetype>(to - from),
+                    ShownText(piece, m_breaks));
+    m_length += static_cast<std::int64_t>(added.size()) - (to - from);
+    return true;
 }
 
 String DisplayedText::Slice(std::int64_t from, std::int64_t to) const {

@@ -43,10 +43,18 @@ class DisplayedText {
     bool MergeEdit(const QString& edited, std::int64_t limit, bool* changed);
 
   private:
+    // Replace for a direct text and a piece that keeps it direct; false (nothing changed) when
+    // the piece or its joins would not.
+    bool ReplaceDirect(std::int64_t from, std::int64_t to, const String& piece);
+
     Breaks m_breaks;
     String m_text;
     QString m_shown;
     std::int64_t m_length = 0;
+    // True while every character is a single ASCII byte and no CR LF pair occurs: a position in
+    // the stored text is then the same in the shown text, and nothing needs a walk. The report
+    // and the tables are such texts, which keeps appending a report at the end cheap.
+    bool m_direct = true;
 };
 
 // The shown form of a text (line breaks as '\n', or as blanks).

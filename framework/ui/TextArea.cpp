@@ -7,12 +7,14 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "framework/core/Text.h"
 #include "framework/ui/Alignment.h"
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/KeyText.h"
 #include "framework/ui/QtConversions.h"
+#include "framework/ui/TextLayouts.h"
 
 namespace fw {
 
@@ -112,7 +114,60 @@ class TextAreaView : public QTextEdit {
         m_updating = was;
     }
 
+    // The program's insertions go into the document inside one open edit block, so that the
+    // document lays its text out once when the block closes rather than after every piece (a
+    // report of a hundred rows laid out row by row costs several times the calculation). The
+    // document's text and the cursor are always current; only the layout waits.
+    void OpenBatch() {
+        if (m_batch) {
+            return;
+        }
+        m_block = QTextCursor(document());
+        m_block.beginEditBlock();
+        m_batch = true;
+        OpenBatches().push_back(this);
+        if (isVisible()) {
+            // Nothing else may come to a shown area before the loop turns; it must not wait.
+            QMetaObject::invokeMethod(
+                this, [this] { CloseBatch(); }, Qt::QueuedConnection);
+        }
+    }
+
+    void CloseBatch() {
+        if (!m_batch) {
+            return;
+        }
+        m_batch = false;
+        auto& open = OpenBatches();
+        open.erase(std::remove(open.begin(), open.end(), this), open.end());
+        Update([&] { m_block.endEditBlock(); });
+        m_block = QTextCursor();
+    }
+
+    // The views with an open block, shown or not.
+    static std::vector<TextAreaView*>& OpenBatches() {
+        static std::vector<TextAreaView*> views;
+        return views;
+    }
+
+    ~TextAreaView() override {
+        auto& open = OpenBatches();
+        open.erase(std::remove(open.begin(), open.end(), this), open.end());
+    }
+
   protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Show && m_owner != nullptr) {
+            m_owner->Shown();
+        }
+        // Anything that reaches a shown area (the user's input, focus, being shown) may need the
+        // layout: it is made first. A hidden area keeps its block until it is shown.
+        if (m_batch && (isVisible() || event->type() == QEvent::Show)) {
+            CloseBatch();
+        }
+        return QTextEdit::event(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         if (m_owner != nullptr) {
             const String key = KeyText(*event);
@@ -169,11 +224,28 @@ class TextAreaView : public QTextEdit {
   private:
     TextArea* m_owner;
     bool m_updating = false;
+    bool m_batch = false;
+    QTextCursor m_block;
 };
+
+void FlushTextLayouts() {
+    // Copied first: closing a block takes its view off the list.
+    const std::vector<TextAreaView*> open = TextAreaView::OpenBatches();
+    for (TextAreaView* view : open) {
+        if (view->isVisible()) {
+            view->CloseBatch();
+        }
+    }
+}
 
 struct TextArea::State {
     DisplayedText text{DisplayedText::Breaks::AsLineBreaks};
     QPointer<TextAreaView> view;
+    // A hidden area's widget has not been given its text yet (a table of 80,836 characters
+    // costs tens of milliseconds to put into a document); cursor is where its insertion point
+    // goes when it is.
+    bool widgetBehind = false;
+    std::int64_t cursor = 0;
 };
 
 const ClassRecord& TextArea::Record() {
@@ -198,6 +270,20 @@ TextArea::~TextArea() {
 TextAreaView* TextArea::View() const {
     Widget();  // raises once the widget is gone with its window
     return m_state->view;
+}
+
+TextAreaView* TextArea::CurrentView() const {
+    TextAreaView* view = View();
+    if (m_state->widgetBehind) {
+        const_cast<TextArea*>(this)->ShowWholeText(m_state->cursor, true);
+    }
+    return view;
+}
+
+void TextArea::Shown() {
+    if (m_state->widgetBehind) {
+        ShowWholeText(m_state->cursor, true);
+    }
 }
 
 std::span<const Control::EventSpec> TextArea::Events() const {
@@ -231,42 +317,55 @@ void TextArea::SetText(const String& text) {
 }
 
 std::int64_t TextArea::SelStart() const {
-    return m_state->text.PositionOf(View()->textCursor().selectionStart());
+    return m_state->text.PositionOf(CurrentView()->textCursor().selectionStart());
 }
 
 void TextArea::SetSelStart(std::int64_t position) {
-    QTextCursor cursor = View()->textCursor();
-    cursor.setPosition(
-        static_cast<int>(m_state->text.ShownIndexOf(std::max<std::int64_t>(position, 0))));
-    View()->setTextCursor(cursor);
+    TextAreaView* view = CurrentView();
+    QTextCursor cursor = view->textCursor();
+    const int shown =
+        static_cast<int>(m_state->text.ShownIndexOf(std::max<std::int64_t>(position, 0)));
+    if (cursor.position() == shown && !cursor.hasSelection()) {
+        return;  // already there: moving the cursor would ask for the layout
+    }
+    cursor.setPosition(shown);
+    view->CloseBatch();
+    view->setTextCursor(cursor);
 }
 
 std::int64_t TextArea::SelLength() const {
-    const QTextCursor cursor = View()->textCursor();
+    const QTextCursor cursor = CurrentView()->textCursor();
     return m_state->text.PositionOf(cursor.selectionEnd()) -
            m_state->text.PositionOf(cursor.selectionStart());
 }
 
 String TextArea::SelText() const {
-    const QTextCursor cursor = View()->textCursor();
+    const QTextCursor cursor = CurrentView()->textCursor();
     return m_state->text.Slice(m_state->text.PositionOf(cursor.selectionStart()),
                                m_state->text.PositionOf(cursor.selectionEnd()));
 }
 
 void TextArea::SetSelText(const String& text) {
-    TextAreaView* view = View();
+    TextAreaView* view = CurrentView();
     const QTextCursor selection = view->textCursor();
     const std::int64_t from = m_state->text.PositionOf(selection.selectionStart());
     const std::int64_t to = m_state->text.PositionOf(selection.selectionEnd());
     const qsizetype shownFrom = m_state->text.ShownIndexOf(from);
     const qsizetype shownTo = m_state->text.ShownIndexOf(to);
     if (m_state->text.Replace(from, to, text)) {
+        view->OpenBatch();
         view->Update([&] {
             QTextCursor cursor(view->document());
             cursor.setPosition(static_cast<int>(shownFrom));
             cursor.setPosition(static_cast<int>(shownTo), QTextCursor::KeepAnchor);
             cursor.insertText(ShownText(text, DisplayedText::Breaks::AsLineBreaks));
-            view->setTextCursor(cursor);
+            // The widget's cursor moves along with an insertion at its place; only a cursor
+            // elsewhere needs moving, which asks for the layout.
+            const QTextCursor now = view->textCursor();
+            if (now.position() != cursor.position() || now.hasSelection()) {
+                view->CloseBatch();
+                view->setTextCursor(cursor);
+            }
         });
     } else {
         ShowWholeText(from + Len(text));
@@ -276,24 +375,35 @@ void TextArea::SetSelText(const String& text) {
     }
 }
 
-void TextArea::ShowWholeText(std::int64_t cursorPosition) {
+void TextArea::ShowWholeText(std::int64_t cursorPosition, bool evenIfHidden) {
     TextAreaView* view = View();
+    if (!evenIfHidden && !view->isVisible()) {
+        // Nobody sees it: the widget gets the text when it is shown or its cursor is used.
+        m_state->widgetBehind = true;
+        m_state->cursor = cursorPosition;
+        return;
+    }
+    m_state->widgetBehind = false;
+    view->CloseBatch();
     view->Update([&] {
         view->setPlainText(m_state->text.Shown());
-        QTextCursor cursor = view->textCursor();
-        cursor.setPosition(static_cast<int>(m_state->text.ShownIndexOf(cursorPosition)));
-        view->setTextCursor(cursor);
+        const int shown = static_cast<int>(m_state->text.ShownIndexOf(cursorPosition));
+        if (shown != view->textCursor().position()) {
+            QTextCursor cursor = view->textCursor();
+            cursor.setPosition(shown);
+            view->setTextCursor(cursor);
+        }
     });
 }
 
 void TextArea::UserEdited() {
-    TextAreaView* view = View();
+    TextAreaView* view = CurrentView();
     bool changed = false;
     const bool inStep =
         m_state->text.MergeEdit(view->document()->toRawText(), m_maxCharacters, &changed);
     if (!inStep) {
         const std::int64_t at = m_state->text.PositionOf(view->textCursor().position());
-        ShowWholeText(at);
+        ShowWholeText(at, true);
     }
     if (changed) {
         RaiseEvent(kTextChange);

@@ -78,7 +78,11 @@ class TextArea : public RectControl {
     friend class TextAreaView;
     struct State;
     TextAreaView* View() const;
-    void ShowWholeText(std::int64_t cursorPosition);
+    // The widget, given the text first if it was left behind while hidden.
+    TextAreaView* CurrentView() const;
+    // Puts the whole text into the widget, the insertion point at the position; a hidden
+    // widget is left behind unless asked.
+    void ShowWholeText(std::int64_t cursorPosition, bool evenIfHidden = false);
     void ApplyFont();
     void ApplyColors();
     // From the view.
@@ -88,6 +92,7 @@ class TextArea : public RectControl {
     std::int64_t RoomForPaste() const;
     void GotFocus();
     void MouseEnter();
+    void Shown();
 
     std::unique_ptr<State> m_state;
     std::int64_t m_maxCharacters = 0;

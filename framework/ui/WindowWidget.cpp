@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "framework/ui/KeyText.h"
+#include "framework/ui/TextLayouts.h"
 #include "framework/ui/Window.h"
 
 namespace fw {
@@ -14,6 +15,9 @@ WindowWidget::WindowWidget(Window* owner) : m_owner(owner), m_content(new QWidge
 }
 
 bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        FlushTextLayouts();  // a repaint shows the text areas as they are now
+    }
     const bool result = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate && m_owner != nullptr) {
         m_owner->HandleActivate();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QTest>
 #include <QTextEdit>
 #include <string>
@@ -164,6 +166,54 @@ TEST_F(TextAreas, NoLimitTakesAWholePaste) {
     QApplication::clipboard()->setText("pasted\ntext");
     View()->paste();
     EXPECT_EQ(m_area->Text(), "pasted\rtext");
+}
+
+// The program's pieces are laid out together, at the latest when the event loop turns: then the
+// document's height holds every line.
+TEST_F(TextAreas, AppendedLinesAreLaidOutByTheNextTurnOfTheLoop) {
+    m_area->SetText("");
+    for (int row = 0; row < 40; ++row) {
+        Append("row\n");
+    }
+    QApplication::processEvents();
+    const double lineHeight = QFontMetricsF(View()->document()->defaultFont()).lineSpacing();
+    EXPECT_GE(View()->document()->documentLayout()->documentSize().height(), 40 * lineHeight);
+    EXPECT_EQ(View()->document()->blockCount(), 41);
+}
+
+// A key typed right after the program appended goes where the insertion point is.
+TEST_F(TextAreas, TypingRightAfterAnAppendGoesAtTheInsertionPoint) {
+    m_area->SetText("ab\r");
+    Append("cd");
+    View()->setFocus();
+    QTest::keyClicks(View(), "e");
+    EXPECT_EQ(m_area->Text(), "ab\rcde");
+    m_area->SetSelStart(0);
+    m_area->SetSelText("x");  // at the start: the widget's cursor follows
+    QTest::keyClicks(View(), "y");
+    EXPECT_EQ(m_area->Text(), "xyab\rcde");
+}
+
+// A hidden area keeps its text to itself until it is shown or its insertion point is used.
+TEST_F(TextAreas, HiddenAreaShowsItsTextWhenShown) {
+    auto hidden = m_window->Add<TextArea>("Hidden");
+    hidden->SetVisible(false);
+    String table(LargeTable());
+    hidden->SetText(table);
+    EXPECT_TRUE(hidden->Text().SharesBytesWith(table));
+    auto* view = static_cast<QTextEdit*>(hidden->Widget());
+    hidden->SetVisible(true);
+    EXPECT_EQ(view->document()->blockCount(), 11549);
+    EXPECT_EQ(view->toPlainText().left(12),
+              QString::fromStdString(LargeTable().substr(0, 12)).replace('\r', '\n'));
+
+    auto other = m_window->Add<TextArea>("Other");
+    other->SetVisible(false);
+    other->SetText("one\rtwo");
+    other->SetSelStart(4);
+    other->SetSelText("2 ");
+    EXPECT_EQ(other->Text(), "one\r2 two");
+    EXPECT_EQ(other->SelStart(), 6);
 }
 
 }  // namespace
