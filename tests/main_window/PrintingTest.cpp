@@ -163,6 +163,18 @@ TEST_F(PrintingTest, AfterClearThePageHasTheBannerAndTheBylineOnly) {
     EXPECT_TRUE(Inked(1, kBanner));
 }
 
+// Without a banner picture (its file could not be opened) the page carries the rest.
+TEST_F(PrintingTest, MissingBannerLeavesOnlyTheBannerOut) {
+    window->Canvas1()->SetBackdrop(nullptr);
+    Calculate("7", "120");
+    Print();
+    ASSERT_EQ(pdfprobe::PageCount(m_pdf), 1);
+    EXPECT_FALSE(Inked(1, kBanner.adjusted(0, 0, 0, -12)));  // above the byline
+    EXPECT_EQ(PrintedRowNumbers(), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(pdfprobe::Lines(m_pdf).first(),
+              QString::fromStdString(main_window::PrintedByline().ToStdString()));
+}
+
 TEST_F(PrintingTest, AfterTheHelpPictureTheInformationIsPrinted) {
     Calculate("7", "120");
     QTest::mouseClick(window->Canvas2()->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
