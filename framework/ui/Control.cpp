@@ -28,15 +28,16 @@ void Control::AttachTo(fw::Window& window) {
 void Control::AddEventHandler(std::int64_t eventNumber, const Ref<Delegate>& handler) {
     NotNil(handler);
     const std::string className = ClassName().ToStdString();
-    for (const EventSpec& spec : Events()) {
-        if (spec.number != eventNumber) {
+    for (const EventSpec& known : Events()) {
+        if (known.number != eventNumber) {
             continue;
         }
         const std::string event =
-            className + " event " + std::to_string(eventNumber) + " (" + spec.name + ")";
-        if (handler->Shape() != spec.shape || handler->Signature().View() != spec.signature) {
-            throw RuntimeException(String("The handler of " + event + " must be " + spec.signature +
-                                          ", not " + handler->Signature().ToStdString() + "."));
+            className + " event " + std::to_string(eventNumber) + " (" + known.name + ")";
+        if (handler->Shape() != known.shape || handler->Signature().View() != known.signature) {
+            throw RuntimeException(String("The handler of " + event + " must be " +
+                                          known.signature + ", not " +
+                                          handler->Signature().ToStdString() + "."));
         }
         if (!m_handlers.emplace(eventNumber, handler).second) {
             throw RuntimeException(String(event + " already has a handler."));
