@@ -10,7 +10,7 @@ namespace tablegen {
 struct SimulationRequest {
     std::vector<int> vars;      // numbers of variables, ascending
     std::vector<int> subjects;  // numbers of subjects, ascending
-    int replications = 1000;
+    int replications = 100;
     std::uint64_t seed = 0;
     int threads = 1;
 };
