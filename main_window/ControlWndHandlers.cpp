@@ -61,8 +61,10 @@ bool ControlWnd::Canvas2_MouseDown(const fw::Ref<fw::Canvas>&, std::int64_t, std
     return false;
 }
 
+// Binds the About item to the window passed in, which must be a main window; a window of another
+// class, or none at all, raises and binds nothing.
 void ControlWnd::AddMenuHandlers(const fw::Ref<fw::Window>& window) {
-    fw::Ref<ControlWnd> self = fw::Cast<ControlWnd>(window);
+    fw::Ref<ControlWnd> self = fw::NotNil(fw::Cast<ControlWnd>(window));
     AddMenuHandler("AboutVantrex", fw::MakeDelegate(&ControlWnd::AboutVantrex_Action, *self));
 }
 

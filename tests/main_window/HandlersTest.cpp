@@ -142,6 +142,7 @@ TEST_F(MainWindowTest, MissingAboutItemIsReportedAndHarmless) {
 // AddMenuHandlers takes only a main window.
 TEST_F(MainWindowTest, MenuHandlersBindOnlyToAMainWindow) {
     EXPECT_THROW(window->AddMenuHandlers(AboutWindow()), fw::IllegalCastException);
+    EXPECT_THROW(window->AddMenuHandlers(nullptr), fw::NilObjectException);
     EXPECT_NO_THROW(window->AddMenuHandlers(window));
 }
 
