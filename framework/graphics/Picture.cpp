@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 
 namespace fw {
 
@@ -28,6 +29,18 @@ QStringList CandidateFolders() {
 
 }  // namespace
 
+Picture::Picture(const QImage& image) : m_image(std::make_unique<const QImage>(image)) {}
+
+Picture::~Picture() = default;
+
+int Picture::Width() const {
+    return m_image->width();
+}
+
+int Picture::Height() const {
+    return m_image->height();
+}
+
 void Picture::SetFolderForTesting(const String& folder) {
     FolderOverride() = QString::fromUtf8(folder.Data(), static_cast<qsizetype>(folder.ByteCount()));
 }
@@ -46,7 +59,7 @@ Ref<Picture> Picture::OpenFromApp(const String& fileName) {
         }
         QImage image(path);
         if (!image.isNull()) {
-            return std::make_shared<Picture>(std::move(image));
+            return std::make_shared<Picture>(image);
         }
     }
     return nullptr;
