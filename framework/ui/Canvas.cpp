@@ -11,19 +11,8 @@ namespace fw {
 
 namespace {
 
-constexpr std::array<std::string_view, 23> kPropertyNames = {
-    "Name",           "Index",
-    "Left",           "Top",
-    "Width",          "Height",
-    "LockLeft",       "LockTop",
-    "LockRight",      "LockBottom",
-    "TabIndex",       "TabPanelIndex",
-    "TabStop",        "AllowAutoDeactivate",
-    "Enabled",        "Tooltip",
-    "AllowFocusRing", "Visible",
-    "AllowFocus",     "AllowTabs",
-    "Transparent",    "DoubleBuffer",
-    "InitialParent"};
+constexpr std::array<std::string_view, 4> kOwnPropertyNames = {"AllowFocusRing", "AllowFocus",
+                                                               "AllowTabs", "DoubleBuffer"};
 
 }  // namespace
 
@@ -94,8 +83,8 @@ std::span<const Control::EventSpec> Canvas::Events() const {
     return kEvents;
 }
 
-std::span<const std::string_view> Canvas::PropertyNames() const {
-    return kPropertyNames;
+bool Canvas::KnowsOwnProperty(std::string_view name) const {
+    return NameIsIn(name, kOwnPropertyNames);
 }
 
 bool Canvas::ApplyOwnProperty(const PropertyEntry& entry) {

@@ -30,7 +30,7 @@ class Canvas : public RectControl {
   protected:
     std::span<const EventSpec> Events() const override;
     const ClassRecord& ClassRecordOf() const override { return Record(); }
-    std::span<const std::string_view> PropertyNames() const override;
+    bool KnowsOwnProperty(std::string_view name) const override;
     bool ApplyOwnProperty(const PropertyEntry& entry) override;
     void ApplyFocusPolicy() override;
 

@@ -2,12 +2,19 @@
 
 #include <QFont>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "framework/graphics/FontNames.h"
 #include "framework/ui/SetProperties.h"
 
 namespace fw {
+
+bool FontSpec::Knows(std::string_view name) {
+    static constexpr std::array<std::string_view, 6> kNames = {"FontName", "FontSize", "FontUnit",
+                                                               "Bold",     "Italic",   "Underline"};
+    return NameIsIn(name, kNames);
+}
 
 bool FontSpec::Take(const PropertyEntry& entry) {
     const std::string& property = entry.name;

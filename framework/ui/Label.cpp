@@ -11,22 +11,8 @@ namespace fw {
 
 namespace {
 
-constexpr std::array<std::string_view, 32> kPropertyNames = {"Name",          "Index",
-                                                             "Left",          "Top",
-                                                             "Width",         "Height",
-                                                             "LockLeft",      "LockTop",
-                                                             "LockRight",     "LockBottom",
-                                                             "TabIndex",      "TabPanelIndex",
-                                                             "TabStop",       "AllowAutoDeactivate",
-                                                             "Enabled",       "Tooltip",
-                                                             "Multiline",     "Selectable",
-                                                             "TextAlignment", "TextColor",
-                                                             "Transparent",   "Value",
-                                                             "Visible",       "Bold",
-                                                             "Italic",        "FontName",
-                                                             "Underline",     "FontSize",
-                                                             "FontUnit",      "DataSource",
-                                                             "DataField",     "InitialParent"};
+constexpr std::array<std::string_view, 7> kOwnPropertyNames = {
+    "Multiline", "Selectable", "TextAlignment", "TextColor", "Value", "DataSource", "DataField"};
 
 }  // namespace
 
@@ -47,8 +33,8 @@ void Label::SetText(const String& text) {
     static_cast<QLabel*>(Widget())->setText(ShownText(text, DisplayedText::Breaks::AsLineBreaks));
 }
 
-std::span<const std::string_view> Label::PropertyNames() const {
-    return kPropertyNames;
+bool Label::KnowsOwnProperty(std::string_view name) const {
+    return FontSpec::Knows(name) || NameIsIn(name, kOwnPropertyNames);
 }
 
 bool Label::ApplyOwnProperty(const PropertyEntry& entry) {

@@ -27,7 +27,7 @@ class Label : public RectControl {
   protected:
     std::span<const EventSpec> Events() const override { return {}; }
     const ClassRecord& ClassRecordOf() const override { return Record(); }
-    std::span<const std::string_view> PropertyNames() const override;
+    bool KnowsOwnProperty(std::string_view name) const override;
     bool ApplyOwnProperty(const PropertyEntry& entry) override;
     void ApplyFocusPolicy() override;
 

@@ -10,22 +10,8 @@ namespace fw {
 
 namespace {
 
-constexpr std::array<std::string_view, 29> kPropertyNames = {
-    "Name",           "Index",
-    "Left",           "Top",
-    "Width",          "Height",
-    "LockLeft",       "LockTop",
-    "LockRight",      "LockBottom",
-    "TabIndex",       "TabPanelIndex",
-    "TabStop",        "AllowAutoDeactivate",
-    "MacButtonStyle", "Cancel",
-    "Caption",        "Default",
-    "Enabled",        "Tooltip",
-    "Transparent",    "Visible",
-    "FontName",       "FontSize",
-    "FontUnit",       "Bold",
-    "Italic",         "Underline",
-    "InitialParent"};
+constexpr std::array<std::string_view, 4> kOwnPropertyNames = {"MacButtonStyle", "Cancel",
+                                                               "Caption", "Default"};
 
 }  // namespace
 
@@ -67,8 +53,8 @@ std::span<const Control::EventSpec> PushButton::Events() const {
     return kEvents;
 }
 
-std::span<const std::string_view> PushButton::PropertyNames() const {
-    return kPropertyNames;
+bool PushButton::KnowsOwnProperty(std::string_view name) const {
+    return FontSpec::Knows(name) || NameIsIn(name, kOwnPropertyNames);
 }
 
 bool PushButton::ApplyOwnProperty(const PropertyEntry& entry) {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "framework/core/Exceptions.h"
@@ -12,6 +13,19 @@
 namespace fw {
 
 namespace {
+
+// The names that every RectControl's lists hold; what Transparent means is each class's own.
+constexpr std::array<std::string_view, 19> kSharedPropertyNames = {
+    "Name",         "Index",
+    "Left",         "Top",
+    "Width",        "Height",
+    "LockLeft",     "LockTop",
+    "LockRight",    "LockBottom",
+    "TabIndex",     "TabPanelIndex",
+    "TabStop",      "AllowAutoDeactivate",
+    "Enabled",      "Tooltip",
+    "Transparent",  "Visible",
+    "InitialParent"};
 
 int ToPixels(std::int64_t value) {
     return static_cast<int>(std::clamp<std::int64_t>(value, -1000000, 1000000));
@@ -99,8 +113,7 @@ void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t wi
 }
 
 bool RectControl::KnowsProperty(std::string_view name) const {
-    auto names = PropertyNames();
-    return std::find(names.begin(), names.end(), name) != names.end();
+    return NameIsIn(name, kSharedPropertyNames) || KnowsOwnProperty(name);
 }
 
 void RectControl::ApplyProperty(const PropertyEntry& entry) {

@@ -54,8 +54,9 @@ class RectControl : public Control {
     // The widget, or nil once it is gone.
     QWidget* WidgetOrNull() const;
 
-    // The names of the class's property lists, in any order.
-    virtual std::span<const std::string_view> PropertyNames() const = 0;
+    // Whether a name of the class's property lists is the class's own: one beyond those that
+    // every RectControl's lists hold.
+    virtual bool KnowsOwnProperty(std::string_view name) const = 0;
     // Applies a property of the class's own; false for a name left to RectControl.
     virtual bool ApplyOwnProperty(const PropertyEntry& entry) = 0;
     // Sets the widget's focus policy from TabStop and the class's own rules.

@@ -1,5 +1,7 @@
 #include "framework/ui/SetProperties.h"
 
+#include <algorithm>
+
 #include "framework/core/Exceptions.h"
 
 namespace fw {
@@ -42,6 +44,10 @@ void SetProperties(const Ref<Object>& object, const String& list) {
         target->ApplyProperty(entry);
         target->m_stored[entry.name] = entry.value;
     }
+}
+
+bool NameIsIn(std::string_view name, std::span<const std::string_view> names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 const String& TextValue(const PropertyEntry& entry) {

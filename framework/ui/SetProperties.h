@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ class PropertyTarget {
 // every name checked first, so a malformed list or a name the object's class does not know
 // raises RuntimeException (naming the problem) before anything changes.
 void SetProperties(const Ref<Object>& object, const String& list);
+
+// Whether the name is one of the names.
+bool NameIsIn(std::string_view name, std::span<const std::string_view> names);
 
 // An entry's value as the type its name gives it; RuntimeException if it is not.
 const String& TextValue(const PropertyEntry& entry);

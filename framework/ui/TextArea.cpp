@@ -14,58 +14,16 @@
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/KeyText.h"
 #include "framework/ui/QtConversions.h"
+#include "framework/ui/TextControlProperties.h"
 #include "framework/ui/TextLayouts.h"
 
 namespace fw {
 
 namespace {
 
-constexpr std::array<std::string_view, 46> kPropertyNames = {"Name",
-                                                             "Index",
-                                                             "Left",
-                                                             "Top",
-                                                             "Width",
-                                                             "Height",
-                                                             "LockLeft",
-                                                             "LockTop",
-                                                             "LockRight",
-                                                             "LockBottom",
-                                                             "TabIndex",
-                                                             "TabPanelIndex",
-                                                             "TabStop",
-                                                             "AllowAutoDeactivate",
-                                                             "BackgroundColor",
-                                                             "HasBorder",
-                                                             "Enabled",
-                                                             "Format",
-                                                             "Tooltip",
-                                                             "HideSelection",
-                                                             "LineHeight",
-                                                             "LineSpacing",
-                                                             "Multiline",
-                                                             "HasHorizontalScrollbar",
-                                                             "HasVerticalScrollbar",
-                                                             "AllowStyledText",
-                                                             "TextColor",
-                                                             "Transparent",
-                                                             "AllowFocusRing",
-                                                             "Visible",
-                                                             "Bold",
-                                                             "Italic",
-                                                             "FontName",
-                                                             "FontSize",
-                                                             "FontUnit",
-                                                             "Underline",
-                                                             "Value",
-                                                             "AllowTabs",
-                                                             "TextAlignment",
-                                                             "AllowSpellChecking",
-                                                             "MaximumCharactersAllowed",
-                                                             "ValidationMask",
-                                                             "ReadOnly",
-                                                             "DataSource",
-                                                             "DataField",
-                                                             "InitialParent"};
+constexpr std::array<std::string_view, 7> kOwnPropertyNames = {
+    "HideSelection",          "LineHeight",           "LineSpacing",    "Multiline",
+    "HasHorizontalScrollbar", "HasVerticalScrollbar", "AllowStyledText"};
 
 // A pasted text with each of its line breaks as one '\n', cut to the room left (in
 // characters; a negative room means none).
@@ -296,8 +254,9 @@ std::span<const Control::EventSpec> TextArea::Events() const {
     return kEvents;
 }
 
-std::span<const std::string_view> TextArea::PropertyNames() const {
-    return kPropertyNames;
+bool TextArea::KnowsOwnProperty(std::string_view name) const {
+    return FontSpec::Knows(name) || NameIsIn(name, kTextControlPropertyNames) ||
+           NameIsIn(name, kOwnPropertyNames);
 }
 
 String TextArea::Text() const {

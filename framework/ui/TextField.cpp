@@ -6,52 +6,13 @@
 #include "framework/ui/Alignment.h"
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/QtConversions.h"
+#include "framework/ui/TextControlProperties.h"
 
 namespace fw {
 
 namespace {
 
-constexpr std::array<std::string_view, 41> kPropertyNames = {"Name",
-                                                             "Index",
-                                                             "Left",
-                                                             "Top",
-                                                             "Width",
-                                                             "Height",
-                                                             "LockLeft",
-                                                             "LockTop",
-                                                             "LockRight",
-                                                             "LockBottom",
-                                                             "TabIndex",
-                                                             "TabPanelIndex",
-                                                             "TabStop",
-                                                             "AllowAutoDeactivate",
-                                                             "BackgroundColor",
-                                                             "HasBorder",
-                                                             "Enabled",
-                                                             "Format",
-                                                             "Tooltip",
-                                                             "Password",
-                                                             "TextColor",
-                                                             "Transparent",
-                                                             "AllowFocusRing",
-                                                             "Visible",
-                                                             "FontName",
-                                                             "FontSize",
-                                                             "FontUnit",
-                                                             "Bold",
-                                                             "Italic",
-                                                             "Underline",
-                                                             "Hint",
-                                                             "Value",
-                                                             "AllowTabs",
-                                                             "TextAlignment",
-                                                             "AllowSpellChecking",
-                                                             "MaximumCharactersAllowed",
-                                                             "ValidationMask",
-                                                             "ReadOnly",
-                                                             "DataSource",
-                                                             "DataField",
-                                                             "InitialParent"};
+constexpr std::array<std::string_view, 2> kOwnPropertyNames = {"Password", "Hint"};
 
 }  // namespace
 
@@ -109,8 +70,9 @@ void TextField::UserEdited() {
     }
 }
 
-std::span<const std::string_view> TextField::PropertyNames() const {
-    return kPropertyNames;
+bool TextField::KnowsOwnProperty(std::string_view name) const {
+    return FontSpec::Knows(name) || NameIsIn(name, kTextControlPropertyNames) ||
+           NameIsIn(name, kOwnPropertyNames);
 }
 
 bool TextField::ApplyOwnProperty(const PropertyEntry& entry) {

@@ -248,7 +248,7 @@ bool Window::ShowsMenuBar() const {
 }
 
 bool Window::KnowsProperty(std::string_view name) const {
-    return std::find(kPropertyNames.begin(), kPropertyNames.end(), name) != kPropertyNames.end();
+    return NameIsIn(name, kPropertyNames);
 }
 
 void Window::ApplyProperty(const PropertyEntry& entry) {
