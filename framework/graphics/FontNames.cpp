@@ -1,4 +1,5 @@
 #include "framework/graphics/FontNames.h"
+#include "framework/ui/QtConversions.h"
 
 #include <QFontDatabase>
 #include <QString>
@@ -6,7 +7,7 @@
 namespace fw {
 
 QFont FontForName(const String& name) {
-    QString family = QString::fromUtf8(name.Data(), static_cast<qsizetype>(name.ByteCount()));
+    QString family = ToQString(name);
     if (family.isEmpty() || family == "System") {
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     }

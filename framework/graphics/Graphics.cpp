@@ -5,14 +5,11 @@
 
 #include "framework/graphics/Picture.h"
 #include "framework/graphics/PrinterPage.h"
+#include "framework/ui/QtConversions.h"
 
 namespace fw {
 
 namespace {
-
-QString ToQString(const String& text) {
-    return QString::fromUtf8(text.Data(), static_cast<qsizetype>(text.ByteCount()));
-}
 
 // A negative size is not given (the callers pass kNotGiven): the rest of the picture is used.
 double GivenOr(double size, double fallback) {

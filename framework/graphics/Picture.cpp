@@ -1,4 +1,5 @@
 #include "framework/graphics/Picture.h"
+#include "framework/ui/QtConversions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,11 +43,11 @@ int Picture::Height() const {
 }
 
 void Picture::SetFolderForTesting(const String& folder) {
-    FolderOverride() = QString::fromUtf8(folder.Data(), static_cast<qsizetype>(folder.ByteCount()));
+    FolderOverride() = ToQString(folder);
 }
 
 Ref<Picture> Picture::OpenFromApp(const String& fileName) {
-    QString name = QString::fromUtf8(fileName.Data(), static_cast<qsizetype>(fileName.ByteCount()));
+    QString name = ToQString(fileName);
     // Only a plain file name: no way out of the pictures folder.
     if (name.isEmpty() || name.contains('/') || name.contains('\\') || name == "." ||
         name == "..") {

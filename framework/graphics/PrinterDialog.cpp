@@ -5,6 +5,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/PrinterPage.h"
 #include "framework/testing/PrintDialogSeam.h"
+#include "framework/ui/QtConversions.h"
 
 namespace fw {
 
@@ -18,8 +19,7 @@ Ref<Graphics> OpenPrinterDialog() {
         }
         const String& path = answer->pdfPath;
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(
-            QString::fromUtf8(path.Data(), static_cast<qsizetype>(path.ByteCount())));
+        printer->setOutputFileName(ToQString(path));
     } else {
         // No parent window: the dialog is application-modal and returns when dismissed.
         QPrintDialog dialog(printer.get(), nullptr);

@@ -6,6 +6,7 @@
 
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/PrinterPage.h"
+#include "framework/ui/QtConversions.h"
 #include "framework/ui/TextArea.h"
 
 namespace fw {
@@ -33,7 +34,7 @@ class TextLines {
 };
 
 TextLines::TextLines(const String& text, const QFont& font, QPaintDevice* device, double width) {
-    QString all = QString::fromUtf8(text.Data(), static_cast<qsizetype>(text.ByteCount()));
+    QString all = ToQString(text);
     // CR, LF and CR LF each end a line; a break at the very end starts no further line.
     qsizetype start = 0;
     for (qsizetype i = 0; i < all.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "framework/testing/EventRecorder.h"
+#include "framework/ui/QtConversions.h"
 
 namespace fw {
 
@@ -22,8 +23,7 @@ void ShowMessage(const String& text) {
         std::fprintf(stderr, "%s\n", text.ToStdString().c_str());
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    QString::fromUtf8(text.Data(), static_cast<qsizetype>(text.ByteCount())),
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();

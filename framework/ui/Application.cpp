@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/menus/MenuBar.h"
+#include "framework/ui/QtConversions.h"
 #include "framework/ui/Window.h"
 
 namespace fw {
@@ -53,8 +54,7 @@ void Application::x_SetVersionData(std::int64_t majorVersion, std::int64_t minor
     const std::string version = std::to_string(majorVersion) + "." + std::to_string(minorVersion) +
                                 "." + std::to_string(bugVersion);
     QCoreApplication::setApplicationVersion(QString::fromStdString(version));
-    QCoreApplication::setApplicationName(
-        QString::fromUtf8(shortVersion.Data(), static_cast<qsizetype>(shortVersion.ByteCount())));
+    QCoreApplication::setApplicationName(ToQString(shortVersion));
 }
 
 void Application::SetSupportsHiDPI(bool supports) {

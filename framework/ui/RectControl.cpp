@@ -8,6 +8,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/testing/EventRecorder.h"
+#include "framework/ui/QtConversions.h"
 #include "framework/ui/Window.h"
 
 namespace fw {
@@ -141,9 +142,7 @@ void RectControl::ApplyProperty(const PropertyEntry& entry) {
     } else if (name == "Visible") {
         SetVisible(BooleanValue(entry));
     } else if (name == "Tooltip") {
-        const String& tip = TextValue(entry);
-        Widget()->setToolTip(
-            QString::fromUtf8(tip.Data(), static_cast<qsizetype>(tip.ByteCount())));
+        Widget()->setToolTip(ToQString(TextValue(entry)));
     } else if (name == "InitialParent") {
         m_initialParent = TextValue(entry);
         ApplyStacking();

@@ -322,8 +322,7 @@ void Window::ApplyGeometry() {
     }
     QPalette palette = content->palette();
     if (m_hasBackgroundColor) {
-        palette.setColor(QPalette::Window, QColor(m_backgroundColor.red, m_backgroundColor.green,
-                                                  m_backgroundColor.blue));
+        palette.setColor(QPalette::Window, ToQColor(m_backgroundColor));
     }
     content->setPalette(palette);
     content->setAutoFillBackground(m_hasBackgroundColor);
