@@ -370,11 +370,11 @@ void Window::ApplyTabOrder() {
 }
 
 void Window::RefreshMenuBar() {
-    Ref<Application> app = GetAppObject();
-    Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
     if (!m_constructed) {
         return;
     }
+    Ref<Application> app = GetAppObject();
+    Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
     if (ShowsMenuBar() && bar) {
         m_widget->setMenuBar(PresentMenuBar(bar, *this));
     } else if (QWidget* shown = m_widget->menuWidget()) {
