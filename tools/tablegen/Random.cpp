@@ -46,7 +46,7 @@ NormalSource::NormalSource(Xoshiro256& uniform)
 
 std::optional<double> NormalSource::Rare(int layer, double u) {
     if (layer == 0) {
-        // The tail beyond kTailStart, by Marsaglia's method.
+        // The tail beyond kTailStart, by the exponential rejection method for normal tails.
         double x, y;
         do {
             x = std::log(OpenUnit(m_uniform)) / kTailStart;

@@ -60,7 +60,7 @@ class Xoshiro256 {
     std::uint64_t m_s[4];
 };
 
-// Standard normal draws by the ziggurat method (Marsaglia and Tsang, with Doornik's 128 layers):
+// Standard normal draws by the 128-layer ziggurat method:
 // most draws cost one 64-bit word and one multiplication; the rest go to the wedges or the tail.
 class NormalSource {
   public:
