@@ -6,6 +6,7 @@
 
 #include "framework/menus/AppleMenuItem.h"
 #include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuCommands.h"
 #include "framework/menus/QuitMenuItem.h"
 #include "framework/ui/Window.h"
 
@@ -20,7 +21,7 @@ Ref<Window> Lock(const std::weak_ptr<Object>& window) {
 void PrepareOnOpening(QMenu* menu, const std::weak_ptr<Object>& window) {
     QObject::connect(menu, &QMenu::aboutToShow, menu, [window] {
         if (Ref<Window> shown = Lock(window)) {
-            shown->PrepareMenus();
+            PrepareMenus(*shown);
         }
     });
 }
@@ -47,7 +48,7 @@ void AddEntries(QMenu* menu, const Ref<MenuItem>& parent, const std::weak_ptr<Ob
             Ref<Window> shown = Lock(window);
             Ref<MenuItem> target = chosen.lock();
             if (shown && target) {
-                shown->ChooseMenuItem(target);
+                ChooseMenuItem(*shown, target);
             }
         });
         item->ShowAs(action);

@@ -3,18 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
-#include <array>
 
 #include "framework/graphics/Picture.h"
 
 namespace fw {
-
-namespace {
-
-constexpr std::array<std::string_view, 4> kOwnPropertyNames = {"AllowFocusRing", "AllowFocus",
-                                                               "AllowTabs", "DoubleBuffer"};
-
-}  // namespace
 
 // The widget of a Canvas: paints the backdrop and hands presses to the canvas.
 class CanvasView : public QWidget {
@@ -83,22 +75,17 @@ std::span<const Control::EventSpec> Canvas::Events() const {
     return kEvents;
 }
 
-bool Canvas::KnowsOwnProperty(std::string_view name) const {
-    return NameIsIn(name, kOwnPropertyNames);
-}
-
-bool Canvas::ApplyOwnProperty(const PropertyEntry& entry) {
-    const std::string& name = entry.name;
-    if (name == "Transparent") {
-        m_transparent = BooleanValue(entry);
-        Widget()->update();
-    } else if (name == "AllowFocus") {
-        m_allowFocus = BooleanValue(entry);
-        ApplyFocusPolicy();
-    } else {
-        return false;
-    }
-    return true;
+const PropertyTable& Canvas::Properties() const {
+    static const PropertyTable table =
+        PropertyTable::For<Canvas>(CommonProperties())
+            .Boolean("Transparent",
+                     [](Canvas& canvas, bool transparent) {
+                         canvas.m_transparent = transparent;
+                         canvas.Widget()->update();
+                     })
+            .Boolean("AllowFocus", Store(&Canvas::m_allowFocus, &Canvas::ApplyFocusPolicy))
+            .Ignored({"AllowFocusRing", "AllowTabs", "DoubleBuffer"});
+    return table;
 }
 
 void Canvas::ApplyFocusPolicy() {

@@ -26,12 +26,11 @@ class Canvas : public RectControl {
     bool Transparent() const { return m_transparent; }
 
     bool TakesMousePress() const override { return HasEventHandler(kMouseDown); }
+    const PropertyTable& Properties() const override;
 
   protected:
     std::span<const EventSpec> Events() const override;
     const ClassRecord& ClassRecordOf() const override { return Record(); }
-    bool KnowsOwnProperty(std::string_view name) const override;
-    bool ApplyOwnProperty(const PropertyEntry& entry) override;
     void ApplyFocusPolicy() override;
 
   private:

@@ -2,37 +2,11 @@
 
 #include <QFont>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "framework/graphics/FontNames.h"
-#include "framework/ui/SetProperties.h"
 
 namespace fw {
-
-bool FontSpec::Knows(std::string_view name) {
-    static constexpr std::array<std::string_view, 6> kNames = {"FontName", "FontSize", "FontUnit",
-                                                               "Bold",     "Italic",   "Underline"};
-    return NameIsIn(name, kNames);
-}
-
-bool FontSpec::Take(const PropertyEntry& entry) {
-    const std::string& property = entry.name;
-    if (property == "FontName") {
-        name = TextValue(entry);
-    } else if (property == "FontSize") {
-        size = SingleValue(entry);
-    } else if (property == "Bold") {
-        bold = BooleanValue(entry);
-    } else if (property == "Italic") {
-        italic = BooleanValue(entry);
-    } else if (property == "Underline") {
-        underline = BooleanValue(entry);
-    } else {
-        return false;
-    }
-    return true;
-}
 
 QFont FontSpec::ToQFont() const {
     QFont font = FontForName(name);

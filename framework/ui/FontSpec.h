@@ -1,9 +1,6 @@
 #pragma once
 
-#include <string_view>
-
 #include "framework/core/String.h"
-#include "framework/ui/PropertyList.h"
 
 class QFont;
 
@@ -19,10 +16,6 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
 
-    // Whether the name is one of a font's properties (FontUnit among them, which is only stored).
-    static bool Knows(std::string_view name);
-    // Takes a FontName, FontSize, Bold, Italic or Underline entry; false for any other.
-    bool Take(const PropertyEntry& entry);
     QFont ToQFont() const;
 };
 

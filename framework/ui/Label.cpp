@@ -1,20 +1,12 @@
 #include "framework/ui/Label.h"
 
 #include <QLabel>
-#include <array>
 
 #include "framework/ui/Alignment.h"
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/QtConversions.h"
 
 namespace fw {
-
-namespace {
-
-constexpr std::array<std::string_view, 7> kOwnPropertyNames = {
-    "Multiline", "Selectable", "TextAlignment", "TextColor", "Value", "DataSource", "DataField"};
-
-}  // namespace
 
 const ClassRecord& Label::Record() {
     static const ClassRecord record(
@@ -33,34 +25,20 @@ void Label::SetText(const String& text) {
     static_cast<QLabel*>(Widget())->setText(ShownText(text, DisplayedText::Breaks::AsLineBreaks));
 }
 
-bool Label::KnowsOwnProperty(std::string_view name) const {
-    return FontSpec::Knows(name) || NameIsIn(name, kOwnPropertyNames);
-}
-
-bool Label::ApplyOwnProperty(const PropertyEntry& entry) {
-    const std::string& name = entry.name;
-    if (name == "Value") {
-        SetText(TextValue(entry));
-        return true;
-    }
-    if (m_font.Take(entry)) {
-        // taken
-    } else if (name == "TextColor") {
-        m_textColor = ColorValue(entry);
-    } else if (name == "TextAlignment") {
-        m_alignment = IntegerValue(entry);
-    } else if (name == "Multiline") {
-        m_multiline = BooleanValue(entry);
-    } else {
-        return false;
-    }
-    ApplyLook();
-    return true;
+const PropertyTable& Label::Properties() const {
+    static const PropertyTable table =
+        PropertyTable::For<Label>(WithFont(CommonProperties()))
+            .Text("Value", [](Label& label, const String& text) { label.SetText(text); })
+            .Color("TextColor", Store(&Label::m_textColor, &Label::ApplyLook))
+            .Integer("TextAlignment", Store(&Label::m_alignment, &Label::ApplyLook))
+            .Boolean("Multiline", Store(&Label::m_multiline, &Label::ApplyLook))
+            .Ignored({"Selectable", "DataSource", "DataField"});
+    return table;
 }
 
 void Label::ApplyLook() {
     auto* label = static_cast<QLabel*>(Widget());
-    label->setFont(m_font.ToQFont());
+    label->setFont(Font().ToQFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ToQColor(m_textColor));
     label->setPalette(palette);

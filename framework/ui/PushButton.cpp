@@ -1,19 +1,10 @@
 #include "framework/ui/PushButton.h"
 
-#include <QFont>
 #include <QPushButton>
-#include <array>
 
 #include "framework/ui/QtConversions.h"
 
 namespace fw {
-
-namespace {
-
-constexpr std::array<std::string_view, 4> kOwnPropertyNames = {"MacButtonStyle", "Cancel",
-                                                               "Caption", "Default"};
-
-}  // namespace
 
 const ClassRecord& PushButton::Record() {
     static const ClassRecord record(
@@ -24,7 +15,7 @@ const ClassRecord& PushButton::Record() {
 PushButton::PushButton() : RectControl(new QPushButton) {
     auto* button = static_cast<QPushButton*>(Widget());
     QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseEvent(kAction); });
-    button->setFont(m_font.ToQFont());
+    ApplyFont();
 }
 
 PushButton::~PushButton() {
@@ -53,25 +44,16 @@ std::span<const Control::EventSpec> PushButton::Events() const {
     return kEvents;
 }
 
-bool PushButton::KnowsOwnProperty(std::string_view name) const {
-    return FontSpec::Knows(name) || NameIsIn(name, kOwnPropertyNames);
-}
-
-bool PushButton::ApplyOwnProperty(const PropertyEntry& entry) {
-    const std::string& name = entry.name;
-    if (name == "Caption") {
-        SetCaption(TextValue(entry));
-    } else if (m_font.Take(entry)) {
-        Widget()->setFont(m_font.ToQFont());
-    } else if (name == "Default") {
-        // Stored only: which button Return presses is not settled, so none is made default.
-        m_default = BooleanValue(entry);
-    } else if (name == "Cancel") {
-        m_cancel = BooleanValue(entry);
-    } else {
-        return false;
-    }
-    return true;
+const PropertyTable& PushButton::Properties() const {
+    static const PropertyTable table =
+        PropertyTable::For<PushButton>(WithFont(CommonProperties()))
+            .Text("Caption",
+                  [](PushButton& button, const String& caption) { button.SetCaption(caption); })
+            // Kept only: which button Return presses is not settled, so none is made default.
+            .Boolean("Default", Store(&PushButton::m_default))
+            .Boolean("Cancel", Store(&PushButton::m_cancel))
+            .Ignored({"MacButtonStyle"});
+    return table;
 }
 
 void PushButton::ApplyFocusPolicy() {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "framework/ui/FontSpec.h"
 #include "framework/ui/RectControl.h"
 
 namespace fw {
@@ -21,24 +20,20 @@ class PushButton : public RectControl {
     void SetCaption(const String& caption);
     bool Default() const { return m_default; }
     bool Cancel() const { return m_cancel; }
-    String FontName() const { return m_font.name; }
-    double FontSize() const { return m_font.size; }
 
     // Presses the button as a click does.
     void Push();
 
     bool TakesMousePress() const override { return true; }
+    const PropertyTable& Properties() const override;
 
   protected:
     std::span<const EventSpec> Events() const override;
     const ClassRecord& ClassRecordOf() const override { return Record(); }
-    bool KnowsOwnProperty(std::string_view name) const override;
-    bool ApplyOwnProperty(const PropertyEntry& entry) override;
     void ApplyFocusPolicy() override;
 
   private:
     String m_caption;
-    FontSpec m_font;
     bool m_default = false;
     bool m_cancel = false;
 };

@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QString>
+#include <QWidget>
+#include <algorithm>
+#include <cstdint>
 
 #include "framework/core/String.h"
 #include "framework/ui/PropertyList.h"
@@ -14,6 +17,11 @@ inline QString ToQString(const String& text) {
 
 inline String FromQString(const QString& text) {
     return String(text.toStdString());
+}
+
+// A layout coordinate or size in logical pixels, within what a widget can take.
+inline int ToPixels(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
 // A property list's colour: red, green, blue in stored order; the fourth byte is not used.

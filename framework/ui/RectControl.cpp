@@ -3,8 +3,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
-#include <array>
-#include <limits>
 
 #include "framework/core/Exceptions.h"
 #include "framework/testing/EventRecorder.h"
@@ -12,27 +10,6 @@
 #include "framework/ui/Window.h"
 
 namespace fw {
-
-namespace {
-
-// The names that every RectControl's lists hold; what Transparent means is each class's own.
-constexpr std::array<std::string_view, 19> kSharedPropertyNames = {
-    "Name",         "Index",
-    "Left",         "Top",
-    "Width",        "Height",
-    "LockLeft",     "LockTop",
-    "LockRight",    "LockBottom",
-    "TabIndex",     "TabPanelIndex",
-    "TabStop",      "AllowAutoDeactivate",
-    "Enabled",      "Tooltip",
-    "Transparent",  "Visible",
-    "InitialParent"};
-
-int ToPixels(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -1000000, 1000000));
-}
-
-}  // namespace
 
 struct RectControl::WidgetHandle {
     QPointer<QWidget> widget;
@@ -46,7 +23,7 @@ const ClassRecord& RectControl::Record() {
 RectControl::RectControl(QWidget* widget) : m_handle(std::make_unique<WidgetHandle>()) {
     m_handle->widget = widget;
     widget->hide();
-    widget->setGeometry(0, 0, ToPixels(m_width), ToPixels(m_height));
+    ApplyBounds();
 }
 
 RectControl::~RectControl() {
@@ -73,7 +50,7 @@ void RectControl::AttachTo(fw::Window& window) {
     Control::AttachTo(window);
     QWidget* widget = Widget();
     widget->setParent(window.Content());
-    widget->setGeometry(ToPixels(m_left), ToPixels(m_top), ToPixels(m_width), ToPixels(m_height));
+    ApplyBounds();
     widget->setVisible(m_visible);
     ApplyFocusPolicy();
 }
@@ -108,46 +85,55 @@ void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t wi
                             std::int64_t height) {
     m_left = left;
     m_top = top;
-    m_width = std::max<std::int64_t>(width, 0);
-    m_height = std::max<std::int64_t>(height, 0);
+    m_width = width;
+    m_height = height;
+    ApplyBounds();
+}
+
+void RectControl::ApplyBounds() {
+    m_width = std::max<std::int64_t>(m_width, 0);
+    m_height = std::max<std::int64_t>(m_height, 0);
     Widget()->setGeometry(ToPixels(m_left), ToPixels(m_top), ToPixels(m_width), ToPixels(m_height));
 }
 
-bool RectControl::KnowsProperty(std::string_view name) const {
-    return NameIsIn(name, kSharedPropertyNames) || KnowsOwnProperty(name);
+PropertyTable RectControl::CommonProperties() {
+    using R = RectControl;
+    return PropertyTable::For<R>()
+        .Text("Name", [](R& c, const String& name) { c.SetName(name); })
+        .Integer("Left", Store(&R::m_left, &R::ApplyBounds))
+        .Integer("Top", Store(&R::m_top, &R::ApplyBounds))
+        .Integer("Width", Store(&R::m_width, &R::ApplyBounds))
+        .Integer("Height", Store(&R::m_height, &R::ApplyBounds))
+        .Integer("TabIndex", Store(&R::m_tabIndex))
+        .Boolean("TabStop", Store(&R::m_tabStop, &R::ApplyFocusPolicy))
+        .Boolean("Enabled", [](R& c, bool enabled) { c.SetEnabled(enabled); })
+        .Boolean("Visible", [](R& c, bool visible) { c.SetVisible(visible); })
+        .Text("Tooltip", [](R& c, const String& tip) { c.Widget()->setToolTip(ToQString(tip)); })
+        .Text("InitialParent", Store(&R::m_initialParent, &R::ApplyStacking))
+        // What Transparent means is each class's own.
+        .Ignored({"Index", "LockLeft", "LockTop", "LockRight", "LockBottom", "TabPanelIndex",
+                  "AllowAutoDeactivate", "Transparent"});
 }
 
-void RectControl::ApplyProperty(const PropertyEntry& entry) {
-    if (ApplyOwnProperty(entry)) {
-        return;
-    }
-    const std::string& name = entry.name;
-    if (name == "Name") {
-        SetName(TextValue(entry));
-    } else if (name == "Left") {
-        SetBounds(IntegerValue(entry), m_top, m_width, m_height);
-    } else if (name == "Top") {
-        SetBounds(m_left, IntegerValue(entry), m_width, m_height);
-    } else if (name == "Width") {
-        SetBounds(m_left, m_top, IntegerValue(entry), m_height);
-    } else if (name == "Height") {
-        SetBounds(m_left, m_top, m_width, IntegerValue(entry));
-    } else if (name == "TabIndex") {
-        m_tabIndex = IntegerValue(entry);
-    } else if (name == "TabStop") {
-        m_tabStop = BooleanValue(entry);
-        ApplyFocusPolicy();
-    } else if (name == "Enabled") {
-        SetEnabled(BooleanValue(entry));
-    } else if (name == "Visible") {
-        SetVisible(BooleanValue(entry));
-    } else if (name == "Tooltip") {
-        Widget()->setToolTip(ToQString(TextValue(entry)));
-    } else if (name == "InitialParent") {
-        m_initialParent = TextValue(entry);
-        ApplyStacking();
-    }
-    // Every other name of the class's lists has no meaning here and is only stored.
+PropertyTable RectControl::WithFont(PropertyTable table) {
+    // Each entry sets one part of the font, and the whole font is shown again.
+    const auto part = [](auto field) {
+        return [field](RectControl& c, auto value) {
+            c.m_font.*field = value;
+            c.ApplyFont();
+        };
+    };
+    return PropertyTable::For<RectControl>(std::move(table))
+        .Text("FontName", part(&FontSpec::name))
+        .Single("FontSize", part(&FontSpec::size))
+        .Boolean("Bold", part(&FontSpec::bold))
+        .Boolean("Italic", part(&FontSpec::italic))
+        .Boolean("Underline", part(&FontSpec::underline))
+        .Ignored({"FontUnit"});
+}
+
+void RectControl::ApplyFont() {
+    Widget()->setFont(m_font.ToQFont());
 }
 
 void RectControl::ApplyStacking() {

@@ -2,18 +2,18 @@
 
 #include <cstdint>
 #include <memory>
-#include <span>
-#include <string_view>
 
 #include "framework/ui/Control.h"
+#include "framework/ui/FontSpec.h"
 
 class QWidget;
 
 namespace fw {
 
 // A control with a place in its window: position and size in the window's coordinates,
-// visibility, enabling, focus and a place in the tab order. A control whose InitialParent names
-// another control keeps window coordinates and is stacked over that control.
+// visibility, enabling, focus and a place in the tab order, and the font of the controls that
+// show text. A control whose InitialParent names another control keeps window coordinates and is
+// stacked over that control.
 class RectControl : public Control {
   public:
     static const ClassRecord& Record();
@@ -38,8 +38,9 @@ class RectControl : public Control {
     bool TabStop() const { return m_tabStop; }
     String InitialParent() const { return m_initialParent; }
 
-    bool KnowsProperty(std::string_view name) const override;
-    void ApplyProperty(const PropertyEntry& entry) override;
+    String FontName() const { return m_font.name; }
+    double FontSize() const { return m_font.size; }
+    bool Bold() const { return m_font.bold; }
 
     // For the framework: the widget that shows the control. Raises NilObjectException once the
     // widget is gone with its window.
@@ -54,15 +55,18 @@ class RectControl : public Control {
     // The widget, or nil once it is gone.
     QWidget* WidgetOrNull() const;
 
-    // Whether a name of the class's property lists is the class's own: one beyond those that
-    // every RectControl's lists hold.
-    virtual bool KnowsOwnProperty(std::string_view name) const = 0;
-    // Applies a property of the class's own; false for a name left to RectControl.
-    virtual bool ApplyOwnProperty(const PropertyEntry& entry) = 0;
+    // The properties every control's lists hold, and those of the font on top of a table.
+    static PropertyTable CommonProperties();
+    static PropertyTable WithFont(PropertyTable table);
+
+    const FontSpec& Font() const { return m_font; }
+    // Shows the font the lists gave.
+    virtual void ApplyFont();
     // Sets the widget's focus policy from TabStop and the class's own rules.
     virtual void ApplyFocusPolicy() = 0;
 
   private:
+    void ApplyBounds();
     void ApplyStacking();
     struct WidgetHandle;
     std::unique_ptr<WidgetHandle> m_handle;
@@ -75,6 +79,7 @@ class RectControl : public Control {
     std::int64_t m_tabIndex = 0;
     bool m_tabStop = true;
     String m_initialParent;
+    FontSpec m_font;
 };
 
 }  // namespace fw

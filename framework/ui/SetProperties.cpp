@@ -1,30 +1,24 @@
 #include "framework/ui/SetProperties.h"
 
-#include <algorithm>
+#include <vector>
 
 #include "framework/core/Exceptions.h"
 
 namespace fw {
 
-namespace {
-
-template <class T>
-const T& ValueAs(const PropertyEntry& entry, const char* type) {
-    if (const T* value = std::get_if<T>(&entry.value)) {
-        return *value;
+void PropertyTable::Add(std::string_view name, PropertyKind kind, Action action) {
+    if (KindOfProperty(name) != kind) {
+        throw RuntimeException(String("Property " + std::string(name) +
+                                      " is entered with a value of the wrong type."));
     }
-    throw RuntimeException(
-        String("Property " + entry.name + " was given a value that is not " + type + "."));
+    m_actions[std::string(name)] = std::move(action);
 }
 
-}  // namespace
-
-std::optional<PropertyValue> PropertyTarget::StoredProperty(std::string_view name) const {
-    auto found = m_stored.find(name);
-    if (found == m_stored.end()) {
-        return std::nullopt;
+void PropertyTable::Apply(PropertyTarget& target, const PropertyEntry& entry) const {
+    auto found = m_actions.find(entry.name);
+    if (found != m_actions.end() && found->second) {
+        found->second(target, entry.value);
     }
-    return found->second;
 }
 
 void SetProperties(const Ref<Object>& object, const String& list) {
@@ -33,43 +27,18 @@ void SetProperties(const Ref<Object>& object, const String& list) {
     if (target == nullptr) {
         throw RuntimeException("This object takes no property list.");
     }
-    std::vector<PropertyEntry> entries = DecodePropertyList(list);
+    const std::vector<PropertyEntry> entries = DecodePropertyList(list);
+    const PropertyTable& table = target->Properties();
     for (const PropertyEntry& entry : entries) {
-        if (!target->KnowsProperty(entry.name)) {
+        if (!table.Knows(entry.name)) {
             throw RuntimeException("Class " + target->ClassName() + " has no property " +
                                    String(entry.name) + ".");
         }
     }
     for (const PropertyEntry& entry : entries) {
-        target->ApplyProperty(entry);
-        target->m_stored[entry.name] = entry.value;
+        table.Apply(*target, entry);
     }
-}
-
-bool NameIsIn(std::string_view name, std::span<const std::string_view> names) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-const String& TextValue(const PropertyEntry& entry) {
-    return ValueAs<String>(entry, "a text");
-}
-std::int64_t IntegerValue(const PropertyEntry& entry) {
-    return ValueAs<std::int64_t>(entry, "an Integer");
-}
-bool BooleanValue(const PropertyEntry& entry) {
-    return ValueAs<bool>(entry, "a Boolean");
-}
-double DoubleValue(const PropertyEntry& entry) {
-    return ValueAs<double>(entry, "a Double");
-}
-float SingleValue(const PropertyEntry& entry) {
-    return ValueAs<float>(entry, "a Single");
-}
-std::uint8_t UnitValue(const PropertyEntry& entry) {
-    return ValueAs<std::uint8_t>(entry, "a unit");
-}
-Color ColorValue(const PropertyEntry& entry) {
-    return ValueAs<Color>(entry, "a colour");
+    target->PropertiesApplied();
 }
 
 }  // namespace fw

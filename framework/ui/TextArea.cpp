@@ -6,7 +6,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "framework/core/Text.h"
@@ -14,16 +13,11 @@
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/KeyText.h"
 #include "framework/ui/QtConversions.h"
-#include "framework/ui/TextControlProperties.h"
 #include "framework/ui/TextLayouts.h"
 
 namespace fw {
 
 namespace {
-
-constexpr std::array<std::string_view, 7> kOwnPropertyNames = {
-    "HideSelection",          "LineHeight",           "LineSpacing",    "Multiline",
-    "HasHorizontalScrollbar", "HasVerticalScrollbar", "AllowStyledText"};
 
 // A pasted text with each of its line breaks as one '\n', cut to the room left (in
 // characters; a negative room means none).
@@ -254,11 +248,6 @@ std::span<const Control::EventSpec> TextArea::Events() const {
     return kEvents;
 }
 
-bool TextArea::KnowsOwnProperty(std::string_view name) const {
-    return FontSpec::Knows(name) || NameIsIn(name, kTextControlPropertyNames) ||
-           NameIsIn(name, kOwnPropertyNames);
-}
-
 String TextArea::Text() const {
     return m_state->text.Text();
 }
@@ -402,7 +391,7 @@ void TextArea::ApplyFocusPolicy() {
 }
 
 void TextArea::ApplyFont() {
-    const QFont font = m_font.ToQFont();
+    const QFont font = Font().ToQFont();
     TextAreaView* view = View();
     view->Update([&] {
         view->setFont(font);
@@ -420,51 +409,52 @@ void TextArea::ApplyColors() {
     view->viewport()->setAutoFillBackground(!m_transparent);
 }
 
-bool TextArea::ApplyOwnProperty(const PropertyEntry& entry) {
-    const std::string& name = entry.name;
-    TextAreaView* view = View();
-    if (name == "Value") {
-        SetText(TextValue(entry));
-    } else if (m_font.Take(entry)) {
-        ApplyFont();
-    } else if (name == "TextColor") {
-        m_textColor = ColorValue(entry);
-        ApplyColors();
-    } else if (name == "BackgroundColor") {
-        m_backgroundColor = ColorValue(entry);
-        ApplyColors();
-    } else if (name == "Transparent") {
-        m_transparent = BooleanValue(entry);
-        ApplyColors();
-    } else if (name == "HasBorder") {
-        m_hasBorder = BooleanValue(entry);
-        view->setFrameShape(m_hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
-    } else if (name == "HasVerticalScrollbar") {
-        view->setVerticalScrollBarPolicy(BooleanValue(entry) ? Qt::ScrollBarAsNeeded
-                                                             : Qt::ScrollBarAlwaysOff);
-    } else if (name == "HasHorizontalScrollbar") {
-        const bool scrolls = BooleanValue(entry);
-        view->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded
-                                                   : Qt::ScrollBarAlwaysOff);
-        view->setLineWrapMode(scrolls ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
-    } else if (name == "TextAlignment") {
-        m_alignment = IntegerValue(entry);
-        QTextOption option = view->document()->defaultTextOption();
-        option.setAlignment(HorizontalAlignment(m_alignment));
-        view->Update([&] { view->document()->setDefaultTextOption(option); });
-    } else if (name == "ReadOnly") {
-        m_readOnly = BooleanValue(entry);
-        view->setReadOnly(m_readOnly);
-    } else if (name == "AllowTabs") {
-        view->setTabChangesFocus(!BooleanValue(entry));
-    } else if (name == "MaximumCharactersAllowed") {
-        m_maxCharacters = IntegerValue(entry);
-    } else if (name == "ValidationMask") {
-        m_validationMask = TextValue(entry);
-    } else {
-        return false;
-    }
-    return true;
+const PropertyTable& TextArea::Properties() const {
+    using A = TextArea;
+    static const PropertyTable table =
+        PropertyTable::For<A>(WithFont(CommonProperties()))
+            .Text("Value", [](A& area, const String& text) { area.SetText(text); })
+            .Color("TextColor", Store(&A::m_textColor, &A::ApplyColors))
+            .Color("BackgroundColor", Store(&A::m_backgroundColor, &A::ApplyColors))
+            .Boolean("Transparent", Store(&A::m_transparent, &A::ApplyColors))
+            .Boolean("HasBorder",
+                     [](A& area, bool border) {
+                         area.m_hasBorder = border;
+                         area.View()->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+                     })
+            .Boolean("HasVerticalScrollbar",
+                     [](A& area, bool scrolls) {
+                         area.View()->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded
+                                                                         : Qt::ScrollBarAlwaysOff);
+                     })
+            .Boolean(
+                "HasHorizontalScrollbar",
+                [](A& area, bool scrolls) {
+                    TextAreaView* view = area.View();
+                    view->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded
+                                                               : Qt::ScrollBarAlwaysOff);
+                    view->setLineWrapMode(scrolls ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+                })
+            .Integer("TextAlignment",
+                     [](A& area, std::int64_t alignment) {
+                         area.m_alignment = alignment;
+                         TextAreaView* view = area.View();
+                         QTextOption option = view->document()->defaultTextOption();
+                         option.setAlignment(HorizontalAlignment(alignment));
+                         view->Update([&] { view->document()->setDefaultTextOption(option); });
+                     })
+            .Boolean("ReadOnly",
+                     [](A& area, bool readOnly) {
+                         area.m_readOnly = readOnly;
+                         area.View()->setReadOnly(readOnly);
+                     })
+            .Boolean("AllowTabs",
+                     [](A& area, bool tabs) { area.View()->setTabChangesFocus(!tabs); })
+            .Integer("MaximumCharactersAllowed", Store(&A::m_maxCharacters))
+            .Text("ValidationMask", Store(&A::m_validationMask))
+            .Ignored({"HideSelection", "LineHeight", "LineSpacing", "Multiline", "AllowStyledText",
+                      "Format", "AllowFocusRing", "AllowSpellChecking", "DataSource", "DataField"});
+    return table;
 }
 
 }  // namespace fw

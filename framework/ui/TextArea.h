@@ -4,8 +4,6 @@
 #include <memory>
 #include <string_view>
 
-#include "framework/ui/FontSpec.h"
-#include "framework/ui/PropertyList.h"
 #include "framework/ui/RectControl.h"
 
 namespace fw {
@@ -50,9 +48,6 @@ class TextArea : public RectControl {
     std::int64_t MaximumCharactersAllowed() const { return m_maxCharacters; }
     void SetMaximumCharactersAllowed(std::int64_t count) { m_maxCharacters = count; }
 
-    String FontName() const { return m_font.name; }
-    double FontSize() const { return m_font.size; }
-    bool Bold() const { return m_font.bold; }
     Color TextColor() const { return m_textColor; }
     Color BackgroundColor() const { return m_backgroundColor; }
     bool Transparent() const { return m_transparent; }
@@ -66,12 +61,12 @@ class TextArea : public RectControl {
     Ref<fw::StyledTextPrinter> StyledTextPrinter(const Ref<Graphics>& g, std::int64_t width);
 
     bool TakesMousePress() const override { return true; }
+    const PropertyTable& Properties() const override;
 
   protected:
     std::span<const EventSpec> Events() const override;
     const ClassRecord& ClassRecordOf() const override { return Record(); }
-    bool KnowsOwnProperty(std::string_view name) const override;
-    bool ApplyOwnProperty(const PropertyEntry& entry) override;
+    void ApplyFont() override;
     void ApplyFocusPolicy() override;
 
   private:
@@ -83,7 +78,6 @@ class TextArea : public RectControl {
     // Puts the whole text into the widget, the insertion point at the position; a hidden
     // widget is left behind unless asked.
     void ShowWholeText(std::int64_t cursorPosition, bool evenIfHidden = false);
-    void ApplyFont();
     void ApplyColors();
     // From the view.
     void UserEdited();
@@ -96,7 +90,6 @@ class TextArea : public RectControl {
 
     std::unique_ptr<State> m_state;
     std::int64_t m_maxCharacters = 0;
-    FontSpec m_font;
     Color m_textColor{0, 0, 0, 0};
     Color m_backgroundColor{255, 255, 255, 0};
     bool m_transparent = false;

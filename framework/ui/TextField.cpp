@@ -1,20 +1,12 @@
 #include "framework/ui/TextField.h"
 
 #include <QLineEdit>
-#include <array>
 
 #include "framework/ui/Alignment.h"
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/QtConversions.h"
-#include "framework/ui/TextControlProperties.h"
 
 namespace fw {
-
-namespace {
-
-constexpr std::array<std::string_view, 2> kOwnPropertyNames = {"Password", "Hint"};
-
-}  // namespace
 
 struct TextField::State {
     DisplayedText text{DisplayedText::Breaks::AsBlanks};
@@ -34,7 +26,7 @@ TextField::TextField() : RectControl(new QLineEdit), m_state(std::make_unique<St
             UserEdited();
         }
     });
-    field->setFont(m_font.ToQFont());
+    ApplyFont();
 }
 
 TextField::~TextField() {
@@ -70,40 +62,37 @@ void TextField::UserEdited() {
     }
 }
 
-bool TextField::KnowsOwnProperty(std::string_view name) const {
-    return FontSpec::Knows(name) || NameIsIn(name, kTextControlPropertyNames) ||
-           NameIsIn(name, kOwnPropertyNames);
-}
-
-bool TextField::ApplyOwnProperty(const PropertyEntry& entry) {
-    const std::string& name = entry.name;
-    auto* field = static_cast<QLineEdit*>(Widget());
-    if (name == "Value") {
-        SetText(TextValue(entry));
-    } else if (m_font.Take(entry)) {
-        field->setFont(m_font.ToQFont());
-    } else if (name == "TextColor") {
-        m_textColor = ColorValue(entry);
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Text, ToQColor(m_textColor));
-        field->setPalette(palette);
-    } else if (name == "TextAlignment") {
-        m_alignment = IntegerValue(entry);
-        field->setAlignment(HorizontalAlignment(m_alignment) | Qt::AlignVCenter);
-    } else if (name == "HasBorder") {
-        field->setFrame(BooleanValue(entry));
-    } else if (name == "ReadOnly") {
-        field->setReadOnly(BooleanValue(entry));
-    } else if (name == "Password") {
-        field->setEchoMode(BooleanValue(entry) ? QLineEdit::Password : QLineEdit::Normal);
-    } else if (name == "Hint") {
-        field->setPlaceholderText(ToQString(TextValue(entry)));
-    } else if (name == "MaximumCharactersAllowed") {
-        m_maxCharacters = IntegerValue(entry);
-    } else {
-        return false;
-    }
-    return true;
+const PropertyTable& TextField::Properties() const {
+    using F = TextField;
+    // The widget, once the control is made.
+    const auto field = [](F& f) { return static_cast<QLineEdit*>(f.Widget()); };
+    static const PropertyTable table =
+        PropertyTable::For<F>(WithFont(CommonProperties()))
+            .Text("Value", [](F& f, const String& text) { f.SetText(text); })
+            .Color("TextColor",
+                   [field](F& f, Color color) {
+                       QPalette palette = field(f)->palette();
+                       palette.setColor(QPalette::Text, ToQColor(color));
+                       field(f)->setPalette(palette);
+                   })
+            .Integer("TextAlignment",
+                     [field](F& f, std::int64_t alignment) {
+                         field(f)->setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
+                     })
+            .Boolean("HasBorder", [field](F& f, bool border) { field(f)->setFrame(border); })
+            .Boolean("ReadOnly", [field](F& f, bool readOnly) { field(f)->setReadOnly(readOnly); })
+            .Boolean("Password",
+                     [field](F& f, bool password) {
+                         field(f)->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+                     })
+            .Text("Hint",
+                  [field](F& f, const String& hint) {
+                      field(f)->setPlaceholderText(ToQString(hint));
+                  })
+            .Integer("MaximumCharactersAllowed", Store(&F::m_maxCharacters))
+            .Ignored({"BackgroundColor", "Format", "AllowFocusRing", "AllowTabs",
+                      "AllowSpellChecking", "ValidationMask", "DataSource", "DataField"});
+    return table;
 }
 
 void TextField::ApplyFocusPolicy() {

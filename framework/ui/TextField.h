@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/ui/FontSpec.h"
 #include "framework/ui/RectControl.h"
 
 namespace fw {
@@ -21,15 +20,12 @@ class TextField : public RectControl {
     void SetText(const String& text);
 
     std::int64_t MaximumCharactersAllowed() const { return m_maxCharacters; }
-    String FontName() const { return m_font.name; }
-    double FontSize() const { return m_font.size; }
     bool TakesMousePress() const override { return true; }
+    const PropertyTable& Properties() const override;
 
   protected:
     std::span<const EventSpec> Events() const override { return {}; }
     const ClassRecord& ClassRecordOf() const override { return Record(); }
-    bool KnowsOwnProperty(std::string_view name) const override;
-    bool ApplyOwnProperty(const PropertyEntry& entry) override;
     void ApplyFocusPolicy() override;
 
   private:
@@ -39,9 +35,6 @@ class TextField : public RectControl {
     struct State;
     std::unique_ptr<State> m_state;
     std::int64_t m_maxCharacters = 0;
-    FontSpec m_font;
-    Color m_textColor{0, 0, 0, 0};
-    std::int64_t m_alignment = 0;
 };
 
 }  // namespace fw

@@ -61,16 +61,12 @@ void Timer::Fire() {
     RaiseEvent(kAction);
 }
 
-bool Timer::KnowsProperty(std::string_view name) const {
-    return name == "Period" || name == "RunMode";
-}
-
-void Timer::ApplyProperty(const PropertyEntry& entry) {
-    if (entry.name == "Period") {
-        SetPeriod(IntegerValue(entry));
-    } else if (entry.name == "RunMode") {
-        SetRunMode(IntegerValue(entry));
-    }
+const PropertyTable& Timer::Properties() const {
+    static const PropertyTable table =
+        PropertyTable::For<Timer>()
+            .Integer("Period", [](Timer& timer, std::int64_t period) { timer.SetPeriod(period); })
+            .Integer("RunMode", [](Timer& timer, std::int64_t mode) { timer.SetRunMode(mode); });
+    return table;
 }
 
 std::span<const Control::EventSpec> Timer::Events() const {

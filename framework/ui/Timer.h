@@ -27,8 +27,7 @@ class Timer : public Control {
     std::int64_t RunMode() const { return m_runMode; }
     void SetRunMode(std::int64_t mode);
 
-    bool KnowsProperty(std::string_view name) const override;
-    void ApplyProperty(const PropertyEntry& entry) override;
+    const PropertyTable& Properties() const override;
 
   protected:
     std::span<const EventSpec> Events() const override;

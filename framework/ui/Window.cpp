@@ -5,48 +5,21 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
-#include <array>
 
 #include "framework/core/Exceptions.h"
-#include "framework/menus/EditCommands.h"
 #include "framework/menus/MenuBar.h"
 #include "framework/menus/MenuPresenter.h"
-#include "framework/menus/QuitMenuItem.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/Delegate.h"
 #include "framework/ui/ExceptionHandling.h"
 #include "framework/ui/QtConversions.h"
 #include "framework/ui/RectControl.h"
-#include "framework/ui/Runtime.h"
 #include "framework/ui/WindowWidget.h"
 
 namespace fw {
 
 namespace {
-
-constexpr std::array<std::string_view, 22> kPropertyNames = {"Width",
-                                                             "Height",
-                                                             "MinimumWidth",
-                                                             "MinimumHeight",
-                                                             "MaximumWidth",
-                                                             "MaximumHeight",
-                                                             "Type",
-                                                             "Title",
-                                                             "HasCloseButton",
-                                                             "HasMaximizeButton",
-                                                             "HasMinimizeButton",
-                                                             "HasFullScreenButton",
-                                                             "Resizeable",
-                                                             "Composite",
-                                                             "MacProcID",
-                                                             "FullScreen",
-                                                             "DefaultLocation",
-                                                             "Visible",
-                                                             "HasBackgroundColor",
-                                                             "BackgroundColor",
-                                                             "MenuBarVisible",
-                                                             "LiveResize"};
 
 // The one window type that is no document window: a small title-less floating window.
 constexpr std::int64_t kFloatingSplash = 2;
@@ -54,18 +27,6 @@ constexpr std::int64_t kFloatingSplash = 2;
 std::vector<Ref<Window>>& HeldWindows() {
     static std::vector<Ref<Window>> windows;
     return windows;
-}
-
-int ToPixels(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
-}
-
-void ForEachItem(const Ref<MenuItem>& item, const std::function<void(const Ref<MenuItem>&)>& fn) {
-    for (std::int64_t i = 0; i < item->Count(); ++i) {
-        Ref<MenuItem> child = item->Item(i);
-        fn(child);
-        ForEachItem(child, fn);
-    }
 }
 
 }  // namespace
@@ -84,8 +45,7 @@ const ClassRecord& Window::Record() {
 }
 
 Window::Window() : m_class(&Record()), m_widget(new WindowWidget(this)) {
-    ApplyFlags();
-    ApplyGeometry();
+    PropertiesApplied();
 }
 
 Window::~Window() {
@@ -156,10 +116,7 @@ void Window::Show() {
     } else {
         m_widget->show();
     }
-    // (The headless platform of the tests can raise no window and says so each time.)
-    if (QGuiApplication::platformName() != "offscreen") {
-        m_widget->raise();
-    }
+    m_widget->raise();
     m_widget->activateWindow();
 }
 
@@ -247,70 +204,57 @@ bool Window::ShowsMenuBar() const {
     return m_type == 0 && m_menuBarVisible;
 }
 
-bool Window::KnowsProperty(std::string_view name) const {
-    return NameIsIn(name, kPropertyNames);
+Ref<Delegate> Window::MenuHandler(std::string_view itemName) const {
+    auto found = m_menuHandlers.find(itemName);
+    return found == m_menuHandlers.end() ? nullptr : found->second;
 }
 
-void Window::ApplyProperty(const PropertyEntry& entry) {
-    const std::string& name = entry.name;
-    if (name == "Width") {
-        m_width = IntegerValue(entry);
-    } else if (name == "Height") {
-        m_height = IntegerValue(entry);
-    } else if (name == "MinimumWidth") {
-        m_minWidth = IntegerValue(entry);
-    } else if (name == "MinimumHeight") {
-        m_minHeight = IntegerValue(entry);
-    } else if (name == "MaximumWidth") {
-        m_maxWidth = IntegerValue(entry);
-    } else if (name == "MaximumHeight") {
-        m_maxHeight = IntegerValue(entry);
-    } else if (name == "Type") {
-        m_type = IntegerValue(entry);
-        ApplyFlags();
-        RefreshMenuBar();
-    } else if (name == "Title") {
-        m_title = TextValue(entry);
-        m_widget->setWindowTitle(ToQString(m_title));
-    } else if (name == "HasCloseButton") {
-        m_hasCloseButton = BooleanValue(entry);
-        ApplyFlags();
-    } else if (name == "HasMaximizeButton") {
-        m_hasMaximizeButton = BooleanValue(entry);
-        ApplyFlags();
-    } else if (name == "HasMinimizeButton") {
-        m_hasMinimizeButton = BooleanValue(entry);
-        ApplyFlags();
-    } else if (name == "Resizeable") {
-        m_resizeable = BooleanValue(entry);
-        ApplyFlags();
-    } else if (name == "FullScreen") {
-        m_fullScreen = BooleanValue(entry);
-    } else if (name == "DefaultLocation") {
-        m_defaultLocation = IntegerValue(entry);
-    } else if (name == "Visible") {
-        SetVisible(BooleanValue(entry));
-    } else if (name == "HasBackgroundColor") {
-        m_hasBackgroundColor = BooleanValue(entry);
-    } else if (name == "BackgroundColor") {
-        m_backgroundColor = ColorValue(entry);
-    } else if (name == "MenuBarVisible") {
-        m_menuBarVisible = BooleanValue(entry);
-        RefreshMenuBar();
-    }
-    // HasFullScreenButton, Composite, MacProcID and LiveResize have no meaning here.
-    ApplyGeometry();
+const PropertyTable& Window::Properties() const {
+    using W = Window;
+    static const PropertyTable table =
+        PropertyTable::For<W>()
+            .Integer("Width", Store(&W::m_width))
+            .Integer("Height", Store(&W::m_height))
+            .Integer("MinimumWidth", Store(&W::m_minWidth))
+            .Integer("MinimumHeight", Store(&W::m_minHeight))
+            .Integer("MaximumWidth", Store(&W::m_maxWidth))
+            .Integer("MaximumHeight", Store(&W::m_maxHeight))
+            .Integer("Type", Store(&W::m_type))
+            .Text("Title",
+                  [](W& window, const String& title) {
+                      window.m_title = title;
+                      window.m_widget->setWindowTitle(ToQString(title));
+                  })
+            .Boolean("HasCloseButton", Store(&W::m_hasCloseButton))
+            .Boolean("HasMaximizeButton", Store(&W::m_hasMaximizeButton))
+            .Boolean("HasMinimizeButton", Store(&W::m_hasMinimizeButton))
+            .Boolean("Resizeable", Store(&W::m_resizeable))
+            .Boolean("FullScreen", Store(&W::m_fullScreen))
+            .Boolean("Visible", [](W& window, bool visible) { window.SetVisible(visible); })
+            .Boolean("HasBackgroundColor", Store(&W::m_hasBackgroundColor))
+            .Color("BackgroundColor", Store(&W::m_backgroundColor))
+            .Boolean("MenuBarVisible", Store(&W::m_menuBarVisible))
+            .Ignored(
+                {"HasFullScreenButton", "Composite", "MacProcID", "DefaultLocation", "LiveResize"});
+    return table;
+}
+
+void Window::PropertiesApplied() {
+    ApplyFlags();
+    RefreshMenuBar();
 }
 
 void Window::ApplyGeometry() {
     QWidget* content = m_widget->Content();
-    const int width = ToPixels(m_width);
-    const int height = ToPixels(m_height);
+    // Sizes below nothing are none.
+    const auto size = [](std::int64_t value) { return std::max(ToPixels(value), 0); };
+    const int width = size(m_width);
+    const int height = size(m_height);
     if (m_resizeable) {
         m_widget->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        content->setMinimumSize(ToPixels(m_minWidth), ToPixels(m_minHeight));
-        content->setMaximumSize(std::max(ToPixels(m_maxWidth), ToPixels(m_minWidth)),
-                                std::max(ToPixels(m_maxHeight), ToPixels(m_minHeight)));
+        content->setMinimumSize(size(m_minWidth), size(m_minHeight));
+        content->setMaximumSize(std::max(size(m_maxWidth), size(m_minWidth)),
+                                std::max(size(m_maxHeight), size(m_minHeight)));
         // The window's own size is the content's and the menu bar's above it.
         QWidget* bar = m_widget->menuWidget();
         const int barHeight = (bar != nullptr && !bar->isHidden()) ? bar->sizeHint().height() : 0;
@@ -370,59 +314,16 @@ void Window::ApplyTabOrder() {
 }
 
 void Window::RefreshMenuBar() {
-    if (!m_constructed) {
-        return;
-    }
-    Ref<Application> app = GetAppObject();
-    Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
-    if (ShowsMenuBar() && bar) {
-        m_widget->setMenuBar(PresentMenuBar(bar, *this));
-    } else if (QWidget* shown = m_widget->menuWidget()) {
-        shown->hide();
-    }
-    ApplyGeometry();
-}
-
-void Window::PrepareMenus() {
-    Ref<Application> app = GetAppObject();
-    Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
-    if (!bar) {
-        return;
-    }
-    QWidget* focus = m_widget->focusWidget();
-    for (std::int64_t i = 0; i < bar->Count(); ++i) {
-        ForEachItem(bar->Item(i), [&](const Ref<MenuItem>& item) {
-            if (std::dynamic_pointer_cast<QuitMenuItem>(item)) {
-                item->SetEnabled(true);
-            } else if (IsEditCommand(item->Name())) {
-                item->SetEnabled(EditCommandEnabled(item->Name(), focus));
-            } else if (item->AutoEnabled()) {
-                // Enabled when this window handles it; EnableMenuItems may enable more.
-                item->SetEnabled(m_menuHandlers.count(item->Name().View()) != 0);
-            }
-        });
-    }
-    RaiseEvent("EnableMenuItems");
-}
-
-void Window::ChooseMenuItem(const Ref<MenuItem>& item) {
-    Ref<Object> keep = shared_from_this();
-    auto found = m_menuHandlers.find(item->Name().View());
-    if (found != m_menuHandlers.end()) {
-        Ref<Delegate> handler = found->second;
-        bool handled = false;
-        RunGuarded([&] { handled = handler->Invoke(EventArgs()); });
-        if (handled) {
-            return;
+    if (m_constructed) {
+        Ref<Application> app = GetAppObject();
+        Ref<fw::MenuBar> bar = app ? app->MenuBar() : nullptr;
+        if (ShowsMenuBar() && bar) {
+            m_widget->setMenuBar(PresentMenuBar(bar, *this));
+        } else if (QWidget* shown = m_widget->menuWidget()) {
+            shown->hide();
         }
     }
-    if (std::dynamic_pointer_cast<QuitMenuItem>(item)) {
-        Quit(0);
-        return;
-    }
-    if (IsEditCommand(item->Name())) {
-        RunEditCommand(item->Name(), m_widget->focusWidget());
-    }
+    ApplyGeometry();
 }
 
 Ref<Window> GetImplicitWindow(const String& className) {

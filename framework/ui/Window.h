@@ -10,7 +10,6 @@
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
 #include "framework/ui/ClassRecord.h"
-#include "framework/ui/PropertyList.h"
 #include "framework/ui/SetProperties.h"
 
 class QWidget;
@@ -19,7 +18,6 @@ namespace fw {
 
 class Control;
 class Delegate;
-class MenuItem;
 class WindowWidget;
 
 // A window. A window class of the system derives from Window, has a class record whose base is
@@ -71,6 +69,8 @@ class Window : public Object, public PropertyTarget {
     // Choosing the menu item of that name while this window is active calls the handler
     // (a delegate of the shape () as Boolean; True ends the command there).
     void AddMenuHandler(const String& itemName, const Ref<Delegate>& handler);
+    // The handler bound to the item of that name, or nil.
+    Ref<Delegate> MenuHandler(std::string_view itemName) const;
 
     // Raises one of the window's events through its class's event table. Returns the handler's
     // answer; false when the class has no handler or the handler raised.
@@ -90,16 +90,12 @@ class Window : public Object, public PropertyTarget {
     bool ShowsMenuBar() const;
 
     String ClassName() const override { return m_class->Name(); }
-    bool KnowsProperty(std::string_view name) const override;
-    void ApplyProperty(const PropertyEntry& entry) override;
+    const PropertyTable& Properties() const override;
+    void PropertiesApplied() override;
 
     // For the framework: the top-level widget, and the content widget that holds the controls.
     QWidget* Widget() const;
     QWidget* Content() const;
-    // For the menus: runs the command of an item chosen in this window, and gets the items ready
-    // before one of its menus opens.
-    void ChooseMenuItem(const Ref<MenuItem>& item);
-    void PrepareMenus();
     // Shows the application's menu bar again (after the bar was replaced).
     void RefreshMenuBar();
 
@@ -128,7 +124,6 @@ class Window : public Object, public PropertyTarget {
     std::int64_t m_maxWidth = 32000;
     std::int64_t m_maxHeight = 32000;
     std::int64_t m_type = 0;
-    std::int64_t m_defaultLocation = 0;
     String m_title;
     bool m_hasCloseButton = true;
     bool m_hasMinimizeButton = true;

@@ -127,10 +127,6 @@ TEST_F(MainWindowTest, MakesTheSixteenControlsUnderTheirNames) {
         ASSERT_TRUE(control) << name;
         EXPECT_EQ(control->ClassName(), record->Name()) << name;
         EXPECT_EQ(control->Name(), name);
-        // The Name entry of its list repeats the name it was registered under.
-        auto stored = fw::Cast<fw::RectControl>(control)->StoredProperty("Name");
-        ASSERT_TRUE(stored.has_value()) << name;
-        EXPECT_EQ(std::get<fw::String>(*stored).View(), name);
     }
     // Each accessor gives the control of its own name, the same object every time.
     EXPECT_EQ(window->EditFldOut(), window->ControlByName("EditFldOut"));

@@ -7,6 +7,7 @@
 #include "MainWindowFixture.h"
 #include "ShellStandIns.h"
 #include "framework/menus/AppleMenuItem.h"
+#include "framework/menus/MenuCommands.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/TextField.h"
@@ -113,10 +114,10 @@ TEST_F(MainWindowTest, AboutItemIsEnabledAndShowsTheOneAboutWindow) {
     window->RaiseEvent("EnableMenuItems");
     EXPECT_TRUE(AboutItem()->Enabled());
 
-    window->ChooseMenuItem(AboutItem());
+    fw::ChooseMenuItem(*window, AboutItem());
     auto about = AboutWindow();
     EXPECT_TRUE(about->IsShown());
-    window->ChooseMenuItem(AboutItem());  // already shown: the same window again
+    fw::ChooseMenuItem(*window, AboutItem());  // already shown: the same window again
     EXPECT_EQ(AboutWindow(), about);
     int aboutWindows = 0;
     for (const auto& open : fw::OpenWindows()) {

@@ -93,9 +93,6 @@ TEST_F(SetProperties, TextAreaListIsAppliedEntryByEntry) {
     EXPECT_EQ(area->ValidationMask(), "###");
     EXPECT_EQ(area->FontName(), "System");
     EXPECT_DOUBLE_EQ(area->FontSize(), 12.0);
-    // Properties without meaning here are kept as given.
-    EXPECT_EQ(std::get<bool>(*area->StoredProperty("AllowSpellChecking")), true);
-    EXPECT_EQ(std::get<double>(*area->StoredProperty("LineSpacing")), 1.0);
 
     // The widget shows it: red, green, blue in stored order is an orange.
     auto* view = static_cast<QTextEdit*>(area->Widget());
