@@ -41,6 +41,12 @@ void AppendAtEnd(CalculateWindow& window, const fw::String& piece) {
 
 }  // namespace
 
+bool HoldsAcceptedCalculation(const CalculateWindow& window) {
+    return !(window.Subs() < window.SubMin() || window.SubMax() < window.Subs() ||
+             window.Vars() < window.VarMin() || window.VarMax() < window.Vars() ||
+             window.Subs() == 0 || window.Vars() == 0);
+}
+
 void CalculateBtn_Action(CalculateWindow& window) {
     std::array<double, 101> RandEigen{};
     std::array<double, 101> RandSE{};
@@ -69,9 +75,7 @@ void CalculateBtn_Action(CalculateWindow& window) {
         window.SetVars(*vars);
     }
 
-    if (window.Subs() < window.SubMin() || window.SubMax() < window.Subs() ||
-        window.Vars() < window.VarMin() || window.VarMax() < window.Vars() || window.Subs() == 0 ||
-        window.Vars() == 0) {
+    if (!HoldsAcceptedCalculation(window)) {
         return;
     }
 

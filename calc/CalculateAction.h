@@ -13,4 +13,8 @@ class CalculateWindow;
 // nothing is undone, so the lines already appended stay.
 void CalculateBtn_Action(CalculateWindow& window);
 
+// Whether the window holds an accepted calculation: the numbers of subjects and of variables on
+// record (not 0) and each within its limits. Print asks the same before it prints.
+bool HoldsAcceptedCalculation(const CalculateWindow& window);
+
 }  // namespace calc

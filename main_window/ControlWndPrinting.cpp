@@ -1,4 +1,5 @@
 // The Print button: the banner, the byline and the output area's text on paper.
+#include "calc/CalculateAction.h"
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/StyledTextPrinter.h"
@@ -6,6 +7,7 @@
 #include "framework/ui/Canvas.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TextArea.h"
+#include "main_window/CalculateAdapter.h"
 #include "main_window/ControlWnd.h"
 #include "main_window/Texts.h"
 
@@ -22,10 +24,8 @@ constexpr std::int64_t kBlockHeight = 720;
 }  // namespace
 
 void ControlWnd::PrintBrn_Action(const fw::Ref<fw::PushButton>&) {
-    // The same tests, in the same order, that Calculate makes before it writes a report: only an
-    // accepted calculation since the last activation is printed.
-    if (Subs < SubMin || SubMax < Subs || Vars < VarMin || VarMax < Vars || Subs == 0 ||
-        Vars == 0) {
+    // Only an accepted calculation since the last activation is printed.
+    if (!calc::HoldsAcceptedCalculation(CalculateAdapter(*this))) {
         fw::Beep();
         fw::MsgBox("Nothing to print.");
         return;
@@ -35,8 +35,7 @@ void ControlWnd::PrintBrn_Action(const fw::Ref<fw::PushButton>&) {
         return;  // cancelled: nothing printed, nothing said
     }
     // Without a banner picture the page still carries the rest.
-    g->DrawPicture(fw::NotNil(Canvas1())->Backdrop(), 70.0, 20.0, -10000.0, -10000.0, 0.0, 0.0,
-                   -10000.0, -10000.0);
+    g->DrawPicture(fw::NotNil(Canvas1())->Backdrop(), 70.0, 20.0);  // whole, at its own size
     g->SetTextFont("Courier");
     g->SetTextSize(9.0f);
     g->DrawString(PrintedByline(), 220.0, 75.0, 0.0, false);

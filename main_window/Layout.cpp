@@ -3,13 +3,20 @@
 #include <cstdint>
 #include <limits>
 
+#include "framework/ui/Canvas.h"
+#include "framework/ui/Label.h"
 #include "framework/ui/PropertyList.h"
+#include "framework/ui/PushButton.h"
+#include "framework/ui/TextArea.h"
+#include "framework/ui/TextField.h"
 #include "main_window/Texts.h"
+#include "shell/Pictures.h"
 
 namespace main_window {
 
 namespace {
 
+using fw::ControlLayout;
 using fw::PropertyListBuilder;
 
 // Colours in stored order.
@@ -21,10 +28,6 @@ constexpr fw::Color kBylineColor{0xFF, 0x99, 0x33, 0x00};
 
 // The Index every control carries: none of them belongs to a control set.
 constexpr std::int64_t kNoIndex = std::numeric_limits<std::int32_t>::min();
-
-PropertyListBuilder& Colour(PropertyListBuilder& list, std::string_view name, fw::Color c) {
-    return list.ColorBytes(name, c.red, c.green, c.blue, c.extra);
-}
 
 // Where a control sits and how the keyboard reaches it.
 struct Place {
@@ -68,8 +71,8 @@ ControlLayout Label(const Place& place, const LabelLook& look) {
         .Text("Tooltip", "")
         .Boolean("Multiline", false)
         .Boolean("Selectable", false)
-        .Integer("TextAlignment", look.alignment);
-    Colour(list, "TextColor", look.textColor)
+        .Integer("TextAlignment", look.alignment)
+        .Color("TextColor", look.textColor)
         .Boolean("Transparent", false)
         .Text("Value", look.text.View())
         .Boolean("Visible", true)
@@ -82,7 +85,7 @@ ControlLayout Label(const Place& place, const LabelLook& look) {
         .Text("DataSource", "")
         .Text("DataField", "")
         .Text("InitialParent", "");
-    return {place.name, "Label", list.Build()};
+    return {fw::String(place.name), &fw::Label::Record, list.Build()};
 }
 
 // What sets one text control apart from the others; the text area and the text field share it.
@@ -104,74 +107,71 @@ struct TextLook {
     std::string_view initialParent{};
 };
 
-ControlLayout TextArea(const Place& place, const TextLook& look) {
+// The text area's list and the text field's share their first entries after the head, a run in
+// the middle and their last entries; each class has its own entries and font order between.
+PropertyListBuilder TextHead(const Place& place, const TextLook& look) {
     PropertyListBuilder list = Head(place);
-    Colour(list, "BackgroundColor", kWhite)
+    list.Color("BackgroundColor", kWhite)
         .Boolean("HasBorder", look.hasBorder)
         .Boolean("Enabled", look.enabled)
         .Text("Format", "")
-        .Text("Tooltip", "")
-        .Boolean("HideSelection", true)
+        .Text("Tooltip", "");
+    return list;
+}
+
+void TextColours(PropertyListBuilder& list, const TextLook& look) {
+    list.Color("TextColor", look.textColor)
+        .Boolean("Transparent", true)
+        .Boolean("AllowFocusRing", look.focusRing)
+        .Boolean("Visible", look.visible);
+}
+
+fw::String TextTail(PropertyListBuilder& list, const TextLook& look) {
+    return list.Text("Value", look.value.View())
+        .Boolean("AllowTabs", false)
+        .Integer("TextAlignment", look.alignment)
+        .Boolean("AllowSpellChecking", look.spellChecking)
+        .Integer("MaximumCharactersAllowed", look.maximumCharacters)
+        .Text("ValidationMask", look.validationMask)
+        .Boolean("ReadOnly", false)
+        .Text("DataSource", "")
+        .Text("DataField", "")
+        .Text("InitialParent", look.initialParent)
+        .Build();
+}
+
+ControlLayout TextArea(const Place& place, const TextLook& look) {
+    PropertyListBuilder list = TextHead(place, look);
+    list.Boolean("HideSelection", true)
         .Double("LineHeight", 0.0)
         .Double("LineSpacing", 1.0)
         .Boolean("Multiline", true)
         .Boolean("HasHorizontalScrollbar", false)
         .Boolean("HasVerticalScrollbar", look.verticalScrollbar)
         .Boolean("AllowStyledText", look.styledText);
-    Colour(list, "TextColor", look.textColor)
-        .Boolean("Transparent", true)
-        .Boolean("AllowFocusRing", look.focusRing)
-        .Boolean("Visible", look.visible)
-        .Boolean("Bold", false)
+    TextColours(list, look);
+    list.Boolean("Bold", false)
         .Boolean("Italic", false)
         .Text("FontName", look.fontName)
         .Single("FontSize", look.fontSize)
         .Unit("FontUnit", 0)
-        .Boolean("Underline", false)
-        .Text("Value", look.value.View())
-        .Boolean("AllowTabs", false)
-        .Integer("TextAlignment", look.alignment)
-        .Boolean("AllowSpellChecking", look.spellChecking)
-        .Integer("MaximumCharactersAllowed", look.maximumCharacters)
-        .Text("ValidationMask", look.validationMask)
-        .Boolean("ReadOnly", false)
-        .Text("DataSource", "")
-        .Text("DataField", "")
-        .Text("InitialParent", look.initialParent);
-    return {place.name, "TextArea", list.Build()};
+        .Boolean("Underline", false);
+    return {fw::String(place.name), &fw::TextArea::Record, TextTail(list, look)};
 }
 
 // A single-line text control; the look's scrollbar and styled-text settings do not apply.
 ControlLayout TextField(const Place& place, const TextLook& look) {
-    PropertyListBuilder list = Head(place);
-    Colour(list, "BackgroundColor", kWhite)
-        .Boolean("HasBorder", look.hasBorder)
-        .Boolean("Enabled", look.enabled)
-        .Text("Format", "")
-        .Text("Tooltip", "")
-        .Boolean("Password", false);
-    Colour(list, "TextColor", look.textColor)
-        .Boolean("Transparent", true)
-        .Boolean("AllowFocusRing", look.focusRing)
-        .Boolean("Visible", look.visible)
-        .Text("FontName", look.fontName)
+    PropertyListBuilder list = TextHead(place, look);
+    list.Boolean("Password", false);
+    TextColours(list, look);
+    list.Text("FontName", look.fontName)
         .Single("FontSize", look.fontSize)
         .Unit("FontUnit", 0)
         .Boolean("Bold", false)
         .Boolean("Italic", false)
         .Boolean("Underline", false)
-        .Text("Hint", "")
-        .Text("Value", look.value.View())
-        .Boolean("AllowTabs", false)
-        .Integer("TextAlignment", look.alignment)
-        .Boolean("AllowSpellChecking", look.spellChecking)
-        .Integer("MaximumCharactersAllowed", look.maximumCharacters)
-        .Text("ValidationMask", look.validationMask)
-        .Boolean("ReadOnly", false)
-        .Text("DataSource", "")
-        .Text("DataField", "")
-        .Text("InitialParent", look.initialParent);
-    return {place.name, "TextField", list.Build()};
+        .Text("Hint", "");
+    return {fw::String(place.name), &fw::TextField::Record, TextTail(list, look)};
 }
 
 ControlLayout PushButton(const Place& place, std::string_view caption) {
@@ -191,12 +191,12 @@ ControlLayout PushButton(const Place& place, std::string_view caption) {
         .Boolean("Italic", false)
         .Boolean("Underline", false)
         .Text("InitialParent", "");
-    return {place.name, "PushButton", list.Build()};
+    return {fw::String(place.name), &fw::PushButton::Record, list.Build()};
 }
 
-// The canvas's picture is set by the window's code, so the list has no backdrop. Transparent
-// comes twice in every canvas list, both times True.
-ControlLayout Canvas(const Place& place) {
+// The backdrop is no entry of the list: its picture is set before the list is applied.
+// Transparent comes twice in every canvas list, both times True.
+ControlLayout Canvas(const Place& place, fw::Ref<fw::Picture> (*backdrop)()) {
     PropertyListBuilder list = Head(place);
     list.Boolean("Enabled", true)
         .Text("Tooltip", "")
@@ -208,7 +208,7 @@ ControlLayout Canvas(const Place& place) {
         .Boolean("DoubleBuffer", false)
         .Boolean("Transparent", true)
         .Text("InitialParent", "");
-    return {place.name, "Canvas", list.Build()};
+    return {fw::String(place.name), &fw::Canvas::Record, list.Build(), backdrop};
 }
 
 }  // namespace
@@ -233,8 +233,8 @@ fw::String ControlWndPropertyList() {
         .Boolean("FullScreen", false)
         .Integer("DefaultLocation", 0)
         .Boolean("Visible", true)
-        .Boolean("HasBackgroundColor", true);
-    Colour(list, "BackgroundColor", kWhite)
+        .Boolean("HasBackgroundColor", true)
+        .Color("BackgroundColor", kWhite)
         .Boolean("MenuBarVisible", true)
         .Boolean("LiveResize", false);
     return list.Build();
@@ -278,7 +278,7 @@ std::vector<ControlLayout> ControlWndControls(const fw::String& eigenvalueTable,
                                                                   .initialParent = "EditFldOut"}),
         PushButton({"CalculateBtn", 16, 376, 80, 25, 6}, "Calculate"),
         PushButton({"ClearBtn", 251, 376, 80, 25, 7}, "Clear"),
-        Canvas({"Canvas1", 0, 0, 466, 47, 8}),
+        Canvas({"Canvas1", 0, 0, 466, 47, 8}, &shell::MainTitle),
         PushButton({"PrintBrn", 131, 376, 80, 25, 10}, "Print"),
         Label({"StaticText3", 3, 39, 440, 21, 11},
               {.text = WindowByline(), .fontSize = 9, .alignment = 2, .textColor = kBylineColor}),
@@ -297,7 +297,7 @@ std::vector<ControlLayout> ControlWndControls(const fw::String& eigenvalueTable,
                                                              .fontSize = 9,
                                                              .value = standardErrorTable,
                                                              .spellChecking = true}),
-        Canvas({"Canvas2", 403, 131, 38, 23, 15}),
+        Canvas({"Canvas2", 403, 131, 38, 23, 15}, &shell::quest1),
     };
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string_view>
 #include <vector>
 
 #include "framework/core/String.h"
+#include "framework/ui/ControlLayout.h"
 
 namespace main_window {
 
@@ -14,17 +14,10 @@ namespace main_window {
 // The window's own list: size, title, buttons, white background.
 fw::String ControlWndPropertyList();
 
-// One control of the window: the name it is registered under, the name of its framework class
-// ("Label", "TextArea", "TextField", "PushButton" or "Canvas") and its property list.
-struct ControlLayout {
-    std::string_view name;
-    std::string_view className;
-    fw::String properties;
-};
-
 // The sixteen controls in the order they are created. The two hidden text areas EigenFld and
-// SerrorFld hold the random-eigenvalue and the standard-error table as their initial text.
-std::vector<ControlLayout> ControlWndControls(const fw::String& eigenvalueTable,
-                                              const fw::String& standardErrorTable);
+// SerrorFld hold the random-eigenvalue and the standard-error table as their initial text; the
+// banner and the help picture show MainTitle and quest1.
+std::vector<fw::ControlLayout> ControlWndControls(const fw::String& eigenvalueTable,
+                                                  const fw::String& standardErrorTable);
 
 }  // namespace main_window

@@ -1,6 +1,10 @@
 #include "shell/AboutLayout.h"
 
+#include "framework/ui/Canvas.h"
+#include "framework/ui/Label.h"
 #include "framework/ui/PropertyList.h"
+#include "shell/AboutWnd.h"
+#include "shell/Pictures.h"
 
 namespace shell {
 
@@ -39,6 +43,44 @@ fw::String CanvasList(std::string_view name, std::int64_t left, std::int64_t top
         .Build();
 }
 
+// The ownership notice: small, grey and centred.
+fw::String NoticeList() {
+    return fw::PropertyListBuilder()
+        .Text("Name", "StaticText2")
+        .Integer("Index", kNoIndex)
+        .Integer("Left", 20)
+        .Integer("Top", 169)
+        .Integer("Width", 209)
+        .Integer("Height", 11)
+        .Boolean("LockLeft", true)
+        .Boolean("LockTop", true)
+        .Boolean("LockRight", true)
+        .Boolean("LockBottom", true)
+        .Integer("TabIndex", 2)
+        .Integer("TabPanelIndex", 0)
+        .Boolean("TabStop", false)
+        .Boolean("Enabled", true)
+        .Boolean("Multiline", false)
+        .Boolean("Selectable", false)
+        .Color("TextColor", {0x55, 0x55, 0x55, 0x00})
+        .Boolean("Transparent", false)
+        .Boolean("Visible", true)
+        .Boolean("Bold", false)
+        .Boolean("Italic", false)
+        .Boolean("Underline", false)
+        .Text("DataSource", "")
+        .Text("DataField", "")
+        .Text("InitialParent", "")
+        .Boolean("AllowAutoDeactivate", true)
+        .Text("Tooltip", "")
+        .Integer("TextAlignment", 2)
+        .Text("Value", kAboutNotice)
+        .Text("FontName", "System")
+        .Single("FontSize", 7.0f)
+        .Unit("FontUnit", 0)
+        .Build();
+}
+
 }  // namespace
 
 fw::String AboutWndPropertyList() {
@@ -62,60 +104,21 @@ fw::String AboutWndPropertyList() {
         .Integer("DefaultLocation", 0)
         .Boolean("Visible", true)
         .Boolean("HasBackgroundColor", true)
-        .ColorBytes("BackgroundColor", 0xFF, 0xFF, 0xFF, 0x00)
+        .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0x00})
         .Boolean("MenuBarVisible", true)
         .Boolean("LiveResize", false)
         .Build();
 }
 
-fw::String GraphPropertyList() {
-    return CanvasList("Graph", 51, 42, 147, 115, 0);
-}
-
-fw::String Canvas2PropertyList() {
-    // Two units above the content's top edge: the title picture starts above the window.
-    return CanvasList("Canvas2", 0, -2, 244, 30, 1);
-}
-
-fw::String StaticText2PropertyList() {
-    return fw::PropertyListBuilder()
-        .Text("Name", "StaticText2")
-        .Integer("Index", kNoIndex)
-        .Integer("Left", 20)
-        .Integer("Top", 169)
-        .Integer("Width", 209)
-        .Integer("Height", 11)
-        .Boolean("LockLeft", true)
-        .Boolean("LockTop", true)
-        .Boolean("LockRight", true)
-        .Boolean("LockBottom", true)
-        .Integer("TabIndex", 2)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("TabStop", false)
-        .Boolean("Enabled", true)
-        .Boolean("Multiline", false)
-        .Boolean("Selectable", false)
-        .ColorBytes("TextColor", 0x55, 0x55, 0x55, 0x00)
-        .Boolean("Transparent", false)
-        .Boolean("Visible", true)
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Text("DataSource", "")
-        .Text("DataField", "")
-        .Text("InitialParent", "")
-        .Boolean("AllowAutoDeactivate", true)
-        .Text("Tooltip", "")
-        .Integer("TextAlignment", 2)
-        .Text("Value", kAboutNotice)
-        .Text("FontName", "System")
-        .Single("FontSize", 7.0f)
-        .Unit("FontUnit", 0)
-        .Build();
-}
-
-fw::String Timer1PropertyList() {
-    return fw::PropertyListBuilder().Integer("Period", 4000).Integer("RunMode", 1).Build();
+std::vector<fw::ControlLayout> AboutWndControls() {
+    return {
+        {"Graph", &fw::Canvas::Record, CanvasList("Graph", 51, 42, 147, 115, 0), &Parallel},
+        // Two units above the content's top edge: the title picture starts above the window.
+        {"Canvas2", &fw::Canvas::Record, CanvasList("Canvas2", 0, -2, 244, 30, 1), &SplashTitle},
+        {"StaticText2", &fw::Label::Record, NoticeList()},
+        {"Timer1", &classes::AboutWnd::wrapper_Timer1::Record,
+         fw::PropertyListBuilder().Integer("Period", 4000).Integer("RunMode", 1).Build()},
+    };
 }
 
 }  // namespace shell

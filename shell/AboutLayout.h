@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "framework/core/String.h"
+#include "framework/ui/ControlLayout.h"
 
 namespace shell {
 
@@ -17,14 +18,9 @@ inline constexpr std::string_view kAboutNotice =
 // The window: 249 x 200, white, without a title or a close button, visible once it is built.
 fw::String AboutWndPropertyList();
 
-// The two picture canvases: Graph (the middle picture) and Canvas2 (the title across the top).
-fw::String GraphPropertyList();
-fw::String Canvas2PropertyList();
-
-// The notice, small, grey and centred.
-fw::String StaticText2PropertyList();
-
-// The splash timer: one Action, 4000 ms after it is set.
-fw::String Timer1PropertyList();
+// The four controls in the order they are made: the two picture canvases Graph (the middle
+// picture) and Canvas2 (the title across the top), the notice StaticText2, small, grey and
+// centred, and the splash timer Timer1, whose one Action comes 4000 ms after its list is applied.
+std::vector<fw::ControlLayout> AboutWndControls();
 
 }  // namespace shell

@@ -6,7 +6,6 @@
 #include "framework/ui/SetProperties.h"
 #include "main_window/ControlWnd.h"
 #include "shell/AboutLayout.h"
-#include "shell/Pictures.h"
 
 namespace shell {
 
@@ -64,30 +63,10 @@ void AboutWnd::CreateControls() {
 }
 
 void AboutWnd::CreateControls0() {
-    // Each backdrop is set before the canvas's list is applied; a picture that did not open
-    // leaves its canvas empty.
-    fw::Ref<fw::Object> graph = New(fw::Canvas::Record());
-    fw::Cast<fw::Canvas>(graph)->Constructor();
-    AddControl("Graph", graph);
-    fw::Cast<fw::Canvas>(ControlByName("Graph"))->SetBackdrop(Parallel());
-    fw::SetProperties(fw::Cast<fw::Canvas>(ControlByName("Graph")), GraphPropertyList());
-
-    fw::Ref<fw::Object> title = New(fw::Canvas::Record());
-    fw::Cast<fw::Canvas>(title)->Constructor();
-    AddControl("Canvas2", title);
-    fw::Cast<fw::Canvas>(ControlByName("Canvas2"))->SetBackdrop(SplashTitle());
-    fw::SetProperties(fw::Cast<fw::Canvas>(ControlByName("Canvas2")), Canvas2PropertyList());
-
-    fw::Ref<fw::Object> notice = New(fw::Label::Record());
-    fw::Cast<fw::Label>(notice)->Constructor();
-    AddControl("StaticText2", notice);
-    fw::SetProperties(fw::Cast<fw::Label>(ControlByName("StaticText2")), StaticText2PropertyList());
-
-    // The timer starts counting when its list is applied.
-    fw::Ref<fw::Object> timer = New(wrapper_Timer1::Record());
-    fw::Cast<wrapper_Timer1>(timer)->Constructor();
-    AddControl("Timer1", timer);
-    fw::SetProperties(fw::Cast<fw::Timer>(ControlByName("Timer1")), Timer1PropertyList());
+    for (const fw::ControlLayout& control : AboutWndControls()) {
+        fw::CreateControl(*this, control);
+    }
+    // The timer started counting when its list was applied.
     fw::Cast<fw::Timer>(ControlByName("Timer1"))
         ->AddEventHandler(fw::Timer::kAction,
                           fw::MakeDelegate(&AboutWnd::Timer1_Action, *this, "( Timer )"));

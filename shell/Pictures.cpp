@@ -6,43 +6,33 @@ namespace shell {
 
 namespace {
 
-// One picture's process-wide state: asked yet, and the picture once it opened.
-struct CachedPicture {
-    bool asked = false;
-    fw::Ref<fw::Picture> picture;
-};
-
-fw::Ref<fw::Picture> Load(CachedPicture& cache, const char* fileName) {
-    if (!cache.asked) {
-        cache.asked = true;
-        cache.picture = nullptr;
+// The picture once it opened; a nil result is not kept, so the next call opens the file again.
+fw::Ref<fw::Picture> Load(fw::Ref<fw::Picture>& cache, const char* fileName) {
+    if (!cache) {
+        cache = fw::Picture::OpenFromApp(fileName);
     }
-    if (!cache.picture) {
-        // A nil result is not remembered: the next call opens the file again.
-        cache.picture = fw::Picture::OpenFromApp(fileName);
-    }
-    return cache.picture;
+    return cache;
 }
 
 }  // namespace
 
 fw::Ref<fw::Picture> MainTitle() {
-    static CachedPicture cache;
+    static fw::Ref<fw::Picture> cache;
     return Load(cache, "MainTitle.png");
 }
 
 fw::Ref<fw::Picture> quest1() {
-    static CachedPicture cache;
+    static fw::Ref<fw::Picture> cache;
     return Load(cache, "quest.png");
 }
 
 fw::Ref<fw::Picture> Parallel() {
-    static CachedPicture cache;
+    static fw::Ref<fw::Picture> cache;
     return Load(cache, "Parallel.png");
 }
 
 fw::Ref<fw::Picture> SplashTitle() {
-    static CachedPicture cache;
+    static fw::Ref<fw::Picture> cache;
     return Load(cache, "SplashTitle.png");
 }
 

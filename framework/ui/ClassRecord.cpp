@@ -90,15 +90,6 @@ ClassRecord::~ClassRecord() {
     records.erase(std::remove(records.begin(), records.end(), this), records.end());
 }
 
-bool ClassRecord::IsKindOf(const ClassRecord& other) const {
-    for (const ClassRecord* record = this; record != nullptr; record = record->m_base) {
-        if (record == &other) {
-            return true;
-        }
-    }
-    return false;
-}
-
 Ref<Object> ClassRecord::New() const {
     if (!m_allocate) {
         throw RuntimeException(

@@ -74,8 +74,6 @@ class ClassRecord {
 
     const String& Name() const { return m_name; }
     const ClassRecord* Base() const { return m_base; }
-    // True for this class and every class derived from it.
-    bool IsKindOf(const ClassRecord& other) const;
 
     // A new, not yet constructed object of the class. Raises RuntimeException for a class that
     // cannot be allocated on its own.

@@ -9,7 +9,6 @@ namespace fw {
 namespace {
 
 ExceptionHelper g_helper = nullptr;
-int g_depth = 0;
 
 void CallStdFunction(void* function) {
     (*static_cast<const std::function<void()>*>(function))();
@@ -33,23 +32,17 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper) {
 bool RunGuarded(const std::function<void()>& call) {
     ExceptionHelper helper = g_helper ? g_helper : &CallFunctionWithExceptionHandling;
     std::exception_ptr escaped;
-    ++g_depth;
     try {
         escaped = helper(&CallStdFunction, const_cast<std::function<void()>*>(&call));
     } catch (...) {
         // Not a RuntimeException, but Qt must not see it either.
         escaped = std::current_exception();
     }
-    --g_depth;
     if (escaped) {
         ShowMessage("Unhandled " + DescribeException(escaped));
         return false;
     }
     return true;
-}
-
-int GuardedDepth() {
-    return g_depth;
 }
 
 void UnhandledException(std::exception_ptr exception) {

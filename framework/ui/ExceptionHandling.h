@@ -20,9 +20,6 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper);
 // and the result is false.
 bool RunGuarded(const std::function<void()>& call);
 
-// How deep the event loop is inside the system's code (0 when it is not).
-int GuardedDepth();
-
 // The framework's default handling of an exception that nobody caught: it is shown to the user,
 // the exit status becomes non-zero and the application is asked to quit.
 void UnhandledException(std::exception_ptr exception);

@@ -165,11 +165,9 @@ PropertyListBuilder& PropertyListBuilder::Unit(std::string_view name, std::uint8
     return *this;
 }
 
-PropertyListBuilder& PropertyListBuilder::ColorBytes(std::string_view name, std::uint8_t b0,
-                                                     std::uint8_t b1, std::uint8_t b2,
-                                                     std::uint8_t b3) {
+PropertyListBuilder& PropertyListBuilder::Color(std::string_view name, fw::Color color) {
     Name(name, PropertyKind::Color);
-    for (std::uint8_t b : {b0, b1, b2, b3}) {
+    for (std::uint8_t b : {color.red, color.green, color.blue, color.extra}) {
         m_bytes.push_back(static_cast<char>(b));
     }
     return *this;

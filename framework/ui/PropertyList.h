@@ -40,8 +40,7 @@ class PropertyListBuilder {
     PropertyListBuilder& Double(std::string_view name, double value);
     PropertyListBuilder& Single(std::string_view name, float value);
     PropertyListBuilder& Unit(std::string_view name, std::uint8_t value);
-    PropertyListBuilder& ColorBytes(std::string_view name, std::uint8_t b0, std::uint8_t b1,
-                                    std::uint8_t b2, std::uint8_t b3);
+    PropertyListBuilder& Color(std::string_view name, fw::Color color);
     PropertyListBuilder& Boolean(std::string_view name, bool value);
 
     String Build() const { return String(std::string_view(m_bytes)); }

@@ -46,7 +46,6 @@ class TextArea : public RectControl {
 
     // The most characters the user may type or paste in (0: no limit).
     std::int64_t MaximumCharactersAllowed() const { return m_maxCharacters; }
-    void SetMaximumCharactersAllowed(std::int64_t count) { m_maxCharacters = count; }
 
     Color TextColor() const { return m_textColor; }
     Color BackgroundColor() const { return m_backgroundColor; }

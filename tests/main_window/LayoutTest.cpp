@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/ui/ClassRecord.h"
 #include "framework/ui/PropertyList.h"
 #include "main_window/Layout.h"
 #include "main_window/Texts.h"
@@ -244,10 +245,11 @@ struct Built {
 
 std::map<std::string, Built> BuildControls() {
     std::map<std::string, Built> built;
-    for (const main_window::ControlLayout& control :
+    for (const fw::ControlLayout& control :
          main_window::ControlWndControls(kEigenTable, kErrorTable)) {
-        built[std::string(control.name)] = {std::string(control.className), control.properties,
-                                            fw::DecodePropertyList(control.properties)};
+        built[control.name.ToStdString()] = {control.record().Name().ToStdString(),
+                                             control.properties,
+                                             fw::DecodePropertyList(control.properties)};
     }
     return built;
 }
@@ -299,14 +301,14 @@ TEST(ControlLists, ComeInCreationOrderWithTheirClassesPlacesAndTabs) {
         {"SerrorFld", "TextArea", 281, 63, 150, 22, 14, true, false, false, ""},
         {"Canvas2", "Canvas", 403, 131, 38, 23, 15, false, true, true, ""},
     };
-    std::vector<main_window::ControlLayout> controls =
+    std::vector<fw::ControlLayout> controls =
         main_window::ControlWndControls(kEigenTable, kErrorTable);
     ASSERT_EQ(controls.size(), std::size(rows));
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const Row& row = rows[i];
         SCOPED_TRACE(row.name);
         EXPECT_EQ(controls[i].name, row.name);
-        EXPECT_EQ(controls[i].className, row.className);
+        EXPECT_EQ(controls[i].record().Name(), row.className);
         Entries entries = fw::DecodePropertyList(controls[i].properties);
         EXPECT_EQ(NamesOf(entries), kClassEntries.at(row.className));
         EXPECT_EQ(controls[i].properties.ByteCount(), ExpectedByteLength(entries));
@@ -419,8 +421,7 @@ TEST(ControlLists, HandTheTablesToTheHiddenHoldersUnchanged) {
         big += "1.2808";
     }
     fw::String table(big);
-    std::vector<main_window::ControlLayout> controls =
-        main_window::ControlWndControls(table, kErrorTable);
+    std::vector<fw::ControlLayout> controls = main_window::ControlWndControls(table, kErrorTable);
     Entries eigen = fw::DecodePropertyList(controls.at(13).properties);
     EXPECT_EQ(controls.at(13).name, "EigenFld");
     EXPECT_EQ(Get<fw::String>(eigen, "Value"), table);

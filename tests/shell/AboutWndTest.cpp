@@ -21,10 +21,12 @@ using AboutWindow = shelltest::ShellTest;
 
 TEST_F(AboutWindow, ItsListsHaveTheirExactLengths) {
     EXPECT_EQ(shell::AboutWndPropertyList().ByteCount(), 367u);
-    EXPECT_EQ(shell::GraphPropertyList().ByteCount(), 307u);
-    EXPECT_EQ(shell::Canvas2PropertyList().ByteCount(), 309u);
-    EXPECT_EQ(shell::StaticText2PropertyList().ByteCount(), 479u);
-    EXPECT_EQ(shell::Timer1PropertyList().ByteCount(), 31u);
+    const auto controls = shell::AboutWndControls();
+    ASSERT_EQ(controls.size(), 4u);
+    EXPECT_EQ(controls[0].properties.ByteCount(), 307u);
+    EXPECT_EQ(controls[1].properties.ByteCount(), 309u);
+    EXPECT_EQ(controls[2].properties.ByteCount(), 479u);
+    EXPECT_EQ(controls[3].properties.ByteCount(), 31u);
     // The notice: one line of 53 characters, 54 bytes, opening with the copyright sign.
     fw::String notice(shell::kAboutNotice);
     EXPECT_EQ(fw::Len(notice), 53);

@@ -52,7 +52,7 @@ fw::String AboutWindowList() {
         .Integer("DefaultLocation", 0)
         .Boolean("Visible", true)
         .Boolean("HasBackgroundColor", true)
-        .ColorBytes("BackgroundColor", 0xFF, 0xFF, 0xFF, 0x00)
+        .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0x00})
         .Boolean("MenuBarVisible", true)
         .Boolean("LiveResize", false)
         .Build();
@@ -105,7 +105,7 @@ fw::String AboutLabelList() {
         .Boolean("Enabled", true)
         .Boolean("Multiline", false)
         .Boolean("Selectable", false)
-        .ColorBytes("TextColor", 0x55, 0x55, 0x55, 0x00)
+        .Color("TextColor", {0x55, 0x55, 0x55, 0x00})
         .Boolean("Transparent", false)
         .Boolean("Visible", true)
         .Boolean("Bold", false)
@@ -151,7 +151,7 @@ fw::String Encode(const std::vector<fw::PropertyEntry>& entries) {
                 } else if constexpr (std::is_same_v<T, std::uint8_t>) {
                     builder.Unit(e.name, v);
                 } else if constexpr (std::is_same_v<T, fw::Color>) {
-                    builder.ColorBytes(e.name, v.red, v.green, v.blue, v.extra);
+                    builder.Color(e.name, v);
                 } else {
                     builder.Boolean(e.name, v);
                 }
@@ -195,7 +195,7 @@ TEST(PropertyListBytes, TheWrittenExamplesComeOutByteForByte) {
     EXPECT_EQ(ToStd(PropertyListBuilder().Double("LineHeight", 1.0).Build()),
               "LineHeight " + Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
     EXPECT_EQ(ToStd(PropertyListBuilder().Unit("FontUnit", 3).Build()), "FontUnit \x03");
-    EXPECT_EQ(ToStd(PropertyListBuilder().ColorBytes("TextColor", 0xFE, 0x7F, 0x0F, 0).Build()),
+    EXPECT_EQ(ToStd(PropertyListBuilder().Color("TextColor", {0xFE, 0x7F, 0x0F, 0}).Build()),
               "TextColor " + Bytes({0xFE, 0x7F, 0x0F, 0x00}));
     EXPECT_EQ(ToStd(PropertyListBuilder().Text("Title", "").Build()),
               "Title " + Bytes({0, 0, 0, 0}));

@@ -58,12 +58,12 @@ PropertyListBuilder ControlHead(const char* name, std::int64_t left, std::int64_
 TEST_F(SetProperties, TextAreaListIsAppliedEntryByEntry) {
     auto area = Make<fw::TextArea>();
     fw::String list = ControlHead("EditFldVars", 234, 102, 50, 19)
-                          .ColorBytes("BackgroundColor", 0xFF, 0xFF, 0xFF, 0)
+                          .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0})
                           .Boolean("HasBorder", false)
                           .Boolean("Enabled", false)
                           .Text("Format", "")
                           .Double("LineSpacing", 1.0)
-                          .ColorBytes("TextColor", 0xFE, 0x7F, 0x0F, 0)
+                          .Color("TextColor", {0xFE, 0x7F, 0x0F, 0})
                           .Boolean("Transparent", false)
                           .Boolean("Visible", false)
                           .Text("FontName", "System")
@@ -124,7 +124,7 @@ TEST_F(SetProperties, OtherControlsTakeTheirLists) {
                                  .Boolean("Multiline", false)
                                  .Boolean("Selectable", false)
                                  .Integer("TextAlignment", 2)
-                                 .ColorBytes("TextColor", 0xFF, 0x99, 0x33, 0)
+                                 .Color("TextColor", {0xFF, 0x99, 0x33, 0})
                                  .Text("Value", "by <b>Someone</b>")
                                  .Text("DataField", "")
                                  .Build());
@@ -189,7 +189,7 @@ TEST_F(SetProperties, WindowListSetsSizeTitleAndButtons) {
                                   .Integer("DefaultLocation", 0)
                                   .Boolean("Visible", false)
                                   .Boolean("HasBackgroundColor", true)
-                                  .ColorBytes("BackgroundColor", 0xFF, 0xFF, 0xFF, 0)
+                                  .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0})
                                   .Boolean("MenuBarVisible", true)
                                   .Boolean("LiveResize", false)
                                   .Build());

@@ -11,6 +11,7 @@
 #include "HostWnd.h"
 #include "framework/core/Text.h"
 #include "framework/testing/TestRuntime.h"
+#include "framework/ui/SetProperties.h"
 #include "framework/ui/TextArea.h"
 
 namespace {
@@ -134,7 +135,8 @@ TEST_F(TextAreas, TypingMergesIntoTheTextAndALineBreakIsStoredAsCr) {
 }
 
 TEST_F(TextAreas, CharacterLimitHoldsForTyping) {
-    m_area->SetMaximumCharactersAllowed(3);
+    fw::SetProperties(m_area,
+                      fw::PropertyListBuilder().Integer("MaximumCharactersAllowed", 3).Build());
     QTest::keyClicks(View(), "12345");
     EXPECT_EQ(m_area->Text(), "123");
     QTest::keyClick(View(), Qt::Key_Return);
@@ -146,7 +148,8 @@ TEST_F(TextAreas, CharacterLimitHoldsForTyping) {
 }
 
 TEST_F(TextAreas, CharacterLimitHoldsForPasting) {
-    m_area->SetMaximumCharactersAllowed(4);
+    fw::SetProperties(m_area,
+                      fw::PropertyListBuilder().Integer("MaximumCharactersAllowed", 4).Build());
     m_area->SetText("1");
     CursorToEnd();
     QApplication::clipboard()->setText("98765");
