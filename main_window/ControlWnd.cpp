@@ -19,8 +19,7 @@ constexpr const char* kClassName = "ControlWnd.ControlWnd";
 
 const fw::ClassRecord& ControlWnd::Record() {
     static const fw::ClassRecord record(
-        fw::ClassRecord::Builder(kClassName, &fw::Window::Record(),
-                                 fw::Window::Allocator<ControlWnd>())
+        fw::ClassRecord::Builder(kClassName, &fw::Window::Record(), fw::AllocatorOf<ControlWnd>())
             // The six window events the class answers; it leaves every other one alone.
             .Event("Activate", &ControlWnd::Event_Activate)
             .Event("AddMenuHandlers", &ControlWnd::AddMenuHandlers)

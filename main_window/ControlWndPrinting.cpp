@@ -38,7 +38,7 @@ void ControlWnd::PrintBrn_Action(const fw::Ref<fw::PushButton>&) {
     g->DrawPicture(fw::NotNil(Canvas1())->Backdrop(), 70.0, 20.0);  // whole, at its own size
     g->SetTextFont("Courier");
     g->SetTextSize(9.0f);
-    g->DrawString(PrintedByline(), 220.0, 75.0, 0.0, false);
+    g->DrawString(PrintedByline(), 220.0, 75.0);  // one line, neither wrapped nor condensed
 
     // A long report (55 variables and more) does not fit in one block: the rest goes on further
     // pages, in the same block, rather than being lost. The banner and the byline stay on the

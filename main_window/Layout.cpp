@@ -213,17 +213,18 @@ ControlLayout Canvas(const Place& place, fw::Ref<fw::Picture> (*backdrop)()) {
 
 }  // namespace
 
-fw::String ControlWndPropertyList() {
-    PropertyListBuilder list;
-    list.Integer("Width", 470)
-        .Integer("Height", 420)
+fw::String WindowPropertyList(std::int64_t width, std::int64_t height, std::int64_t type,
+                              std::string_view title, bool hasCloseButton) {
+    return PropertyListBuilder()
+        .Integer("Width", width)
+        .Integer("Height", height)
         .Integer("MinimumWidth", 64)
         .Integer("MinimumHeight", 64)
         .Integer("MaximumWidth", 32000)
         .Integer("MaximumHeight", 32000)
-        .Integer("Type", 0)
-        .Text("Title", "Vantrex Analysis")
-        .Boolean("HasCloseButton", true)
+        .Integer("Type", type)
+        .Text("Title", title)
+        .Boolean("HasCloseButton", hasCloseButton)
         .Boolean("HasMaximizeButton", false)
         .Boolean("HasMinimizeButton", true)
         .Boolean("HasFullScreenButton", false)
@@ -236,8 +237,12 @@ fw::String ControlWndPropertyList() {
         .Boolean("HasBackgroundColor", true)
         .Color("BackgroundColor", kWhite)
         .Boolean("MenuBarVisible", true)
-        .Boolean("LiveResize", false);
-    return list.Build();
+        .Boolean("LiveResize", false)
+        .Build();
+}
+
+fw::String ControlWndPropertyList() {
+    return WindowPropertyList(470, 420, 0, "Vantrex Analysis", true);
 }
 
 std::vector<ControlLayout> ControlWndControls(const fw::String& eigenvalueTable,

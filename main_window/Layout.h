@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/String.h"
@@ -11,7 +13,13 @@ namespace main_window {
 // controls are given when the window is built. Each list is the exact bytes of a framework
 // property list, built here entry by entry.
 
-// The window's own list: size, title, buttons, white background.
+// The list of a window of the program: visible once built, fixed at its size, white, with a
+// minimise button and no maximise button, the menu bar shown; the window's own size, type, title
+// and close button. The About window's list is one too.
+fw::String WindowPropertyList(std::int64_t width, std::int64_t height, std::int64_t type,
+                              std::string_view title, bool hasCloseButton);
+
+// The main window's own list: 470 x 420, titled, with a close button.
 fw::String ControlWndPropertyList();
 
 // The sixteen controls in the order they are created. The two hidden text areas EigenFld and

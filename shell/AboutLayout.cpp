@@ -3,6 +3,7 @@
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/PropertyList.h"
+#include "main_window/Layout.h"
 #include "shell/AboutWnd.h"
 #include "shell/Pictures.h"
 
@@ -84,30 +85,8 @@ fw::String NoticeList() {
 }  // namespace
 
 fw::String AboutWndPropertyList() {
-    return fw::PropertyListBuilder()
-        .Integer("Width", 249)
-        .Integer("Height", 200)
-        .Integer("MinimumWidth", 64)
-        .Integer("MinimumHeight", 64)
-        .Integer("MaximumWidth", 32000)
-        .Integer("MaximumHeight", 32000)
-        .Integer("Type", 2)
-        .Text("Title", "")
-        .Boolean("HasCloseButton", false)
-        .Boolean("HasMaximizeButton", false)
-        .Boolean("HasMinimizeButton", true)
-        .Boolean("HasFullScreenButton", false)
-        .Boolean("Resizeable", false)
-        .Boolean("Composite", false)
-        .Integer("MacProcID", 0)
-        .Boolean("FullScreen", false)
-        .Integer("DefaultLocation", 0)
-        .Boolean("Visible", true)
-        .Boolean("HasBackgroundColor", true)
-        .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0x00})
-        .Boolean("MenuBarVisible", true)
-        .Boolean("LiveResize", false)
-        .Build();
+    // Type 2 is the title-less floating window; it has no close button.
+    return main_window::WindowPropertyList(249, 200, 2, "", false);
 }
 
 std::vector<fw::ControlLayout> AboutWndControls() {

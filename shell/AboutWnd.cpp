@@ -26,8 +26,7 @@ namespace classes {
 
 const fw::ClassRecord& AboutWnd::Record() {
     static const fw::ClassRecord record(
-        fw::ClassRecord::Builder(kClassName, &fw::Window::Record(),
-                                 fw::Window::Allocator<AboutWnd>())
+        fw::ClassRecord::Builder(kClassName, &fw::Window::Record(), fw::AllocatorOf<AboutWnd>())
             // The four window events the class answers; it leaves every other one alone.
             .Event("Layout", &AboutWnd::Layout)
             .Event("CreateControls", &AboutWnd::CreateControls)

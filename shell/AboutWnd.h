@@ -30,9 +30,6 @@ class AboutWnd : public fw::Window {
       public:
         static const fw::ClassRecord& Record();
         void Constructor() override {}
-
-      protected:
-        const fw::ClassRecord& ClassRecordOf() const override { return Record(); }
     };
 
     // Window events: the design-time properties, and the controls.

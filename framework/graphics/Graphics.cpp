@@ -1,8 +1,5 @@
 #include "framework/graphics/Graphics.h"
 
-#include <QFontMetricsF>
-#include <QTextLayout>
-
 #include "framework/graphics/Picture.h"
 #include "framework/graphics/PrinterPage.h"
 #include "framework/ui/QtConversions.h"
@@ -45,58 +42,19 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, double x, double y, doub
     painter.restore();
 }
 
-void Graphics::DrawString(const String& text, double x, double y, double wrapWidth, bool condense) {
+void Graphics::DrawString(const String& text, double x, double y) {
+    QString line = ToQString(text);
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     QPainter& painter = m_page->Painter();
-    QFont font = m_page->FontFor(m_textFont, m_textSize);
-    QString content = ToQString(text);
-    double s = m_page->Scale();
     painter.save();
-    painter.setFont(font);
+    painter.setFont(m_page->FontFor(m_textFont, m_textSize));
     painter.setPen(Qt::black);
-    if (wrapWidth <= 0.0 || condense) {
-        // One line. Condensed text wider than the wrap width is squeezed to fit it.
-        content.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), ' ');
-        QPointF origin = m_page->ToDevice(x, y);
-        double natural = QFontMetricsF(font, &m_page->Printer()).horizontalAdvance(content);
-        if (condense && wrapWidth > 0.0 && natural > wrapWidth * s) {
-            painter.translate(origin);
-            painter.scale(wrapWidth * s / natural, 1.0);
-            origin = QPointF(0.0, 0.0);
-        }
-        painter.drawText(origin, content);
-        painter.restore();
-        return;
-    }
-    content.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
-    content.replace('\n', QChar::LineSeparator);
-    QTextLayout layout(content, font, const_cast<QPrinter*>(&m_page->Printer()));
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    double top = 0.0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(wrapWidth * s);
-        line.setPosition(QPointF(0.0, top));
-        top += line.height();
-    }
-    layout.endLayout();
-    // The first line's baseline lies at y.
-    double ascent = layout.lineCount() > 0 ? layout.lineAt(0).ascent() : 0.0;
-    layout.draw(&painter, QPointF(x * s, y * s - ascent));
+    painter.drawText(m_page->ToDevice(x, y), line);
     painter.restore();
 }
 
 void Graphics::NextPage() {
     m_page->NextPage();
-}
-
-double Graphics::PageWidth() const {
-    return m_page->PageWidth();
-}
-
-double Graphics::PageHeight() const {
-    return m_page->PageHeight();
 }
 
 double Graphics::PrintableBottom() const {

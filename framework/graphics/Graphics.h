@@ -41,18 +41,13 @@ class Graphics : public Object {
     double TextSize() const { return m_textSize; }
     void SetTextSize(double points) { m_textSize = points; }
 
-    // Draws text with its first baseline at y. A wrap width of 0 keeps it on one line; a positive
-    // one wraps it at word boundaries to lines of at most that width. Condensed text is squeezed
-    // horizontally to fit the wrap width rather than wrapped.
-    void DrawString(const String& text, double x, double y, double wrapWidth = 0.0,
-                    bool condense = false);
+    // Draws text on one line (its line breaks as blanks) with its baseline at y.
+    void DrawString(const String& text, double x, double y);
 
     // Ends the current page and starts a new, empty one.
     void NextPage();
 
-    // The paper's size, and the bottom of the printable area, in points from the paper's top.
-    double PageWidth() const;
-    double PageHeight() const;
+    // The bottom of the printable area, in points from the paper's top.
     double PrintableBottom() const;
 
     // The number of pages begun so far (1 after the dialog).

@@ -24,14 +24,11 @@ PrinterPage::PrinterPage(std::unique_ptr<QPrinter> printer) : m_printer(std::mov
 
     QPageLayout layout = m_printer->pageLayout();
     layout.setUnits(QPageLayout::Point);
-    QRectF paper = layout.fullRect();
-    m_pageWidth = paper.width();
-    m_pageHeight = paper.height();
     // The foot of the printable area: the page's bottom margin, or what the printer itself cannot
     // reach if that is more, and never less than half an inch, so that no line sits on the edge.
     double bottomMargin =
         std::max({layout.margins().bottom(), layout.minimumMargins().bottom(), kLeastBottomMargin});
-    m_printableBottom = m_pageHeight - bottomMargin;
+    m_printableBottom = layout.fullRect().height() - bottomMargin;
 }
 
 PrinterPage::~PrinterPage() {

@@ -30,8 +30,6 @@ class PrinterPage {
     // The named font at a size in points, resolved for the printer's resolution.
     QFont FontFor(const String& name, double points) const;
 
-    double PageWidth() const { return m_pageWidth; }
-    double PageHeight() const { return m_pageHeight; }
     double PrintableBottom() const { return m_printableBottom; }
 
     void NextPage();
@@ -41,8 +39,6 @@ class PrinterPage {
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     double m_scale = 1.0;
-    double m_pageWidth = 0.0;
-    double m_pageHeight = 0.0;
     double m_printableBottom = 0.0;
     int m_pageCount = 1;
 };

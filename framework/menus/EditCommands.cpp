@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTextEdit>
+#include <string_view>
+#include <utility>
 
 #include "framework/ui/TextLayouts.h"
 
@@ -15,27 +17,66 @@ namespace {
 enum class Command { None, Undo, Cut, Copy, Paste, Clear };
 
 Command CommandOf(const String& name) {
-    if (name == "EditUndo") {
-        return Command::Undo;
-    }
-    if (name == "EditCut") {
-        return Command::Cut;
-    }
-    if (name == "EditCopy") {
-        return Command::Copy;
-    }
-    if (name == "EditPaste") {
-        return Command::Paste;
-    }
-    if (name == "EditClear") {
-        return Command::Clear;
+    constexpr std::pair<std::string_view, Command> kCommands[] = {{"EditUndo", Command::Undo},
+                                                                  {"EditCut", Command::Cut},
+                                                                  {"EditCopy", Command::Copy},
+                                                                  {"EditPaste", Command::Paste},
+                                                                  {"EditClear", Command::Clear}};
+    for (const auto& [itemName, command] : kCommands) {
+        if (name.View() == itemName) {
+            return command;
+        }
     }
     return Command::None;
 }
 
-bool ClipboardHasText() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText();
+// What the commands need to know of the focused text control.
+struct TextState {
+    bool editable;
+    bool selection;
+    bool undoable;
+    bool pastable;
+};
+
+bool Allowed(Command command, const TextState& text) {
+    switch (command) {
+        case Command::Undo:
+            return text.editable && text.undoable;
+        case Command::Cut:
+        case Command::Clear:
+            return text.editable && text.selection;
+        case Command::Copy:
+            return text.selection;
+        case Command::Paste:
+            return text.editable && text.pastable;
+        case Command::None:
+            break;
+    }
+    return false;
+}
+
+// Both text widgets undo, cut, copy and paste alike; each clears its selection its own way.
+template <class Widget, class Clear>
+void Run(Command command, Widget* widget, Clear clear) {
+    switch (command) {
+        case Command::Undo:
+            widget->undo();
+            break;
+        case Command::Cut:
+            widget->cut();
+            break;
+        case Command::Copy:
+            widget->copy();
+            break;
+        case Command::Paste:
+            widget->paste();
+            break;
+        case Command::Clear:
+            clear();
+            break;
+        case Command::None:
+            break;
+    }
 }
 
 }  // namespace
@@ -45,40 +86,18 @@ bool IsEditCommand(const String& itemName) {
 }
 
 bool EditCommandEnabled(const String& itemName, QWidget* focus) {
-    const Command command = CommandOf(itemName);
     FlushTextLayouts();  // the command edits as the user sees the area
+    const Command command = CommandOf(itemName);
     if (auto* area = qobject_cast<QTextEdit*>(focus)) {
-        const bool editable = !area->isReadOnly() && area->isEnabled();
-        const bool selection = area->textCursor().hasSelection();
-        switch (command) {
-            case Command::Undo:
-                return editable && area->document()->isUndoAvailable();
-            case Command::Cut:
-            case Command::Clear:
-                return editable && selection;
-            case Command::Copy:
-                return selection;
-            case Command::Paste:
-                return editable && area->canPaste();
-            case Command::None:
-                return false;
-        }
+        return Allowed(command,
+                       {!area->isReadOnly() && area->isEnabled(), area->textCursor().hasSelection(),
+                        area->document()->isUndoAvailable(), area->canPaste()});
     }
     if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-        const bool editable = !field->isReadOnly() && field->isEnabled();
-        switch (command) {
-            case Command::Undo:
-                return editable && field->isUndoAvailable();
-            case Command::Cut:
-            case Command::Clear:
-                return editable && field->hasSelectedText();
-            case Command::Copy:
-                return field->hasSelectedText();
-            case Command::Paste:
-                return editable && ClipboardHasText();
-            case Command::None:
-                return false;
-        }
+        const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+        return Allowed(command,
+                       {!field->isReadOnly() && field->isEnabled(), field->hasSelectedText(),
+                        field->isUndoAvailable(), clipboard != nullptr && clipboard->hasText()});
     }
     return false;
 }
@@ -89,45 +108,9 @@ void RunEditCommand(const String& itemName, QWidget* focus) {
     }
     const Command command = CommandOf(itemName);
     if (auto* area = qobject_cast<QTextEdit*>(focus)) {
-        switch (command) {
-            case Command::Undo:
-                area->undo();
-                break;
-            case Command::Cut:
-                area->cut();
-                break;
-            case Command::Copy:
-                area->copy();
-                break;
-            case Command::Paste:
-                area->paste();
-                break;
-            case Command::Clear:
-                area->textCursor().removeSelectedText();
-                break;
-            case Command::None:
-                break;
-        }
+        Run(command, area, [area] { area->textCursor().removeSelectedText(); });
     } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-        switch (command) {
-            case Command::Undo:
-                field->undo();
-                break;
-            case Command::Cut:
-                field->cut();
-                break;
-            case Command::Copy:
-                field->copy();
-                break;
-            case Command::Paste:
-                field->paste();
-                break;
-            case Command::Clear:
-                field->del();
-                break;
-            case Command::None:
-                break;
-        }
+        Run(command, field, [field] { field->del(); });
     }
 }
 

@@ -30,7 +30,6 @@ class Canvas : public RectControl {
 
   protected:
     std::span<const EventSpec> Events() const override;
-    const ClassRecord& ClassRecordOf() const override { return Record(); }
     void ApplyFocusPolicy() override;
 
   private:

@@ -60,18 +60,12 @@ ClassRecord::Builder& ClassRecord::Builder::Property(String name, String type) {
     return *this;
 }
 
-ClassRecord::ClassRecord(Builder builder)
-    : m_name(std::move(builder.m_name)),
-      m_base(builder.m_base),
-      m_allocate(std::move(builder.m_allocate)),
-      m_declared(std::move(builder.m_declared)),
-      m_events(std::move(builder.m_events)),
-      m_members(std::move(builder.m_members)) {
-    const std::string name = m_name.ToStdString();
-    if (Find(m_name.View()) != nullptr) {
+ClassRecord::ClassRecord(Builder builder) : m_class(std::move(builder)) {
+    const std::string name = Name().ToStdString();
+    if (Find(Name().View()) != nullptr) {
         throw RuntimeException(String("A class named " + name + " is already registered."));
     }
-    for (const auto& [event, handler] : m_events) {
+    for (const auto& [event, handler] : m_class.m_events) {
         const EventShape* shape = DeclaredShape(event);
         if (shape == nullptr) {
             throw RuntimeException(
@@ -91,20 +85,20 @@ ClassRecord::~ClassRecord() {
 }
 
 Ref<Object> ClassRecord::New() const {
-    if (!m_allocate) {
+    if (!m_class.m_allocate) {
         throw RuntimeException(
-            String("Objects of class " + m_name.ToStdString() + " cannot be made on their own."));
+            String("Objects of class " + Name().ToStdString() + " cannot be made on their own."));
     }
-    return m_allocate(*this);
+    return m_class.m_allocate(*this);
 }
 
 const EventHandler* ClassRecord::OwnHandler(std::string_view event) const {
-    auto found = m_events.find(event);
-    return found == m_events.end() ? nullptr : &found->second;
+    auto found = m_class.m_events.find(event);
+    return found == m_class.m_events.end() ? nullptr : &found->second;
 }
 
 const EventHandler* ClassRecord::Handler(std::string_view event) const {
-    for (const ClassRecord* record = this; record != nullptr; record = record->m_base) {
+    for (const ClassRecord* record = this; record != nullptr; record = record->Base()) {
         if (const EventHandler* handler = record->OwnHandler(event)) {
             return handler;
         }
@@ -113,9 +107,9 @@ const EventHandler* ClassRecord::Handler(std::string_view event) const {
 }
 
 const EventShape* ClassRecord::DeclaredShape(std::string_view event) const {
-    for (const ClassRecord* record = this; record != nullptr; record = record->m_base) {
-        auto found = record->m_declared.find(event);
-        if (found != record->m_declared.end()) {
+    for (const ClassRecord* record = this; record != nullptr; record = record->Base()) {
+        auto found = record->m_class.m_declared.find(event);
+        if (found != record->m_class.m_declared.end()) {
             return &found->second;
         }
     }
@@ -124,7 +118,7 @@ const EventShape* ClassRecord::DeclaredShape(std::string_view event) const {
 
 const ClassRecord* ClassRecord::Find(std::string_view name) {
     for (const ClassRecord* record : LiveRecords()) {
-        if (record->m_name.View() == name) {
+        if (record->Name().View() == name) {
             return record;
         }
     }

@@ -22,7 +22,7 @@ namespace fw {
 //     const fw::ClassRecord& ControlWnd::Record() {
 //         static const fw::ClassRecord record(
 //             fw::ClassRecord::Builder("ControlWnd.ControlWnd", &fw::Window::Record(),
-//                                      fw::Window::Allocator<ControlWnd>())
+//                                      fw::AllocatorOf<ControlWnd>())
 //                 .Event("Activate", &ControlWnd::Event_Activate)
 //                 .Method("Layout", "()"));
 //         return record;
@@ -72,8 +72,8 @@ class ClassRecord {
     ClassRecord(const ClassRecord&) = delete;
     ClassRecord& operator=(const ClassRecord&) = delete;
 
-    const String& Name() const { return m_name; }
-    const ClassRecord* Base() const { return m_base; }
+    const String& Name() const { return m_class.m_name; }
+    const ClassRecord* Base() const { return m_class.m_base; }
 
     // A new, not yet constructed object of the class. Raises RuntimeException for a class that
     // cannot be allocated on its own.
@@ -86,24 +86,26 @@ class ClassRecord {
     // Whether the event is declared by this class or a base; its shape when it is.
     const EventShape* DeclaredShape(std::string_view event) const;
 
-    const std::vector<Member>& Members() const { return m_members; }
+    const std::vector<Member>& Members() const { return m_class.m_members; }
 
     // The live record of that name, or nil.
     static const ClassRecord* Find(std::string_view name);
 
   private:
-    String m_name;
-    const ClassRecord* m_base;
-    Allocator m_allocate;
-    std::map<std::string, EventShape, std::less<>> m_declared;
-    std::map<std::string, EventHandler, std::less<>> m_events;
-    std::vector<Member> m_members;
+    Builder m_class;
 };
 
-// The allocator of a class whose objects need nothing but make_shared.
+// The allocator of class T. A window or a control is told the record it was made from, which
+// names its class from then on.
 template <class T>
 ClassRecord::Allocator AllocatorOf() {
-    return [](const ClassRecord&) -> Ref<Object> { return std::make_shared<T>(); };
+    return [](const ClassRecord& record) -> Ref<Object> {
+        auto object = std::make_shared<T>();
+        if constexpr (requires { object->MadeFrom(record); }) {
+            object->MadeFrom(record);
+        }
+        return object;
+    };
 }
 
 // Whether the class of that name handles the event: with ownClassOnly, from its own event table

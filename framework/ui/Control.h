@@ -43,7 +43,10 @@ class Control : public Object, public PropertyTarget {
     void AddEventHandler(std::int64_t eventNumber, const Ref<Delegate>& handler);
     bool HasEventHandler(std::int64_t eventNumber) const;
 
-    String ClassName() const override { return ClassRecordOf().Name(); }
+    const ClassRecord& Class() const { return *m_class; }
+    String ClassName() const override { return m_class->Name(); }
+    // For the allocator: the record the control was made from.
+    void MadeFrom(const ClassRecord& record) { m_class = &record; }
 
     // For the framework: makes the control part of the window (a control belongs to one).
     virtual void AttachTo(fw::Window& window);
@@ -56,13 +59,13 @@ class Control : public Object, public PropertyTarget {
         const char* signature;
     };
     virtual std::span<const EventSpec> Events() const = 0;
-    virtual const ClassRecord& ClassRecordOf() const = 0;
 
     // Raises the event through the call wrapper: the handler's answer, or false when there is no
     // handler or it raised.
     bool RaiseEvent(std::int64_t eventNumber, EventArgs args = EventArgs());
 
   private:
+    const ClassRecord* m_class = &Record();
     String m_name;
     std::weak_ptr<fw::Window> m_window;
     std::map<std::int64_t, Ref<Delegate>> m_handlers;

@@ -25,7 +25,6 @@ class Label : public RectControl {
 
   protected:
     std::span<const EventSpec> Events() const override { return {}; }
-    const ClassRecord& ClassRecordOf() const override { return Record(); }
     void ApplyFont() override { ApplyLook(); }
     void ApplyFocusPolicy() override;
 

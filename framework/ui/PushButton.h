@@ -29,7 +29,6 @@ class PushButton : public RectControl {
 
   protected:
     std::span<const EventSpec> Events() const override;
-    const ClassRecord& ClassRecordOf() const override { return Record(); }
     void ApplyFocusPolicy() override;
 
   private:

@@ -64,7 +64,6 @@ class TextArea : public RectControl {
 
   protected:
     std::span<const EventSpec> Events() const override;
-    const ClassRecord& ClassRecordOf() const override { return Record(); }
     void ApplyFont() override;
     void ApplyFocusPolicy() override;
 

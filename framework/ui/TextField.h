@@ -25,7 +25,6 @@ class TextField : public RectControl {
 
   protected:
     std::span<const EventSpec> Events() const override { return {}; }
-    const ClassRecord& ClassRecordOf() const override { return Record(); }
     void ApplyFocusPolicy() override;
 
   private:

@@ -31,7 +31,6 @@ class Timer : public Control {
 
   protected:
     std::span<const EventSpec> Events() const override;
-    const ClassRecord& ClassRecordOf() const override { return Record(); }
 
   private:
     void Restart();

@@ -32,7 +32,7 @@ std::vector<Ref<Window>>& HeldWindows() {
 }  // namespace
 
 const ClassRecord& Window::Record() {
-    static const ClassRecord record(ClassRecord::Builder("Window", nullptr, Allocator<Window>())
+    static const ClassRecord record(ClassRecord::Builder("Window", nullptr, AllocatorOf<Window>())
                                         .DeclareEvent("Layout", EventShape::Plain)
                                         .DeclareEvent("CreateControls", EventShape::Plain)
                                         .DeclareEvent("AddMenuHandlers", EventShape::Sender)

@@ -21,7 +21,7 @@ class Delegate;
 class WindowWidget;
 
 // A window. A window class of the system derives from Window, has a class record whose base is
-// Window::Record() and whose allocator is Window::Allocator<TheClass>(), and answers the window's
+// Window::Record() and whose allocator is AllocatorOf<TheClass>(), and answers the window's
 // events through the record's event table:
 //     Layout, CreateControls, AddMenuHandlers (the window), Activate, Close, EnableMenuItems,
 //     MouseDown (x, y; Boolean) and KeyDown (key; Boolean).
@@ -30,14 +30,6 @@ class WindowWidget;
 class Window : public Object, public PropertyTarget {
   public:
     static const ClassRecord& Record();
-    template <class T>
-    static ClassRecord::Allocator Allocator() {
-        return [](const ClassRecord& record) -> Ref<Object> {
-            auto window = std::make_shared<T>();
-            window->m_class = &record;
-            return window;
-        };
-    }
 
     Window();
     ~Window() override;
@@ -45,6 +37,8 @@ class Window : public Object, public PropertyTarget {
     Window& operator=(const Window&) = delete;
 
     const ClassRecord& Class() const { return *m_class; }
+    // For the allocator: the record the window was made from.
+    void MadeFrom(const ClassRecord& record) { m_class = &record; }
 
     // Builds the window: raises Layout and CreateControls (an exception from them passes on to
     // the caller, and the window is then not held), orders the tab chain, raises

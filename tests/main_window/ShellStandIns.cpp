@@ -12,10 +12,10 @@ bool g_aboutItemMissing = false;
 }
 
 const fw::ClassRecord& AboutStandIn::Record() {
-    static const fw::ClassRecord record(
-        fw::ClassRecord::Builder("AboutStandIn.AboutStandIn", &fw::Window::Record(),
-                                 fw::Window::Allocator<AboutStandIn>())
-            .Event("Layout", &AboutStandIn::Layout));
+    static const fw::ClassRecord record(fw::ClassRecord::Builder("AboutStandIn.AboutStandIn",
+                                                                 &fw::Window::Record(),
+                                                                 fw::AllocatorOf<AboutStandIn>())
+                                            .Event("Layout", &AboutStandIn::Layout));
     return record;
 }
 

@@ -60,7 +60,7 @@ TEST_F(PrintToPdf, OnePageCarriesTheBannerTheBylineAndTheTextBlock) {
                        -10000.0);
         g->SetTextFont("Courier");
         g->SetTextSize(9.0);
-        g->DrawString("(c) 2000 Vantrex Analytics", 220.0, 75.0, 0.0, false);
+        g->DrawString("(c) 2000 Vantrex Analytics", 220.0, 75.0);
         auto printer = std::make_shared<fw::StyledTextPrinter>(
             g, "Variables = 12\rSubjects = 300\r\rRoot  Mean  SE\n1  1.2345  .0123\n", "Courier",
             10.0, 540);
@@ -142,42 +142,6 @@ TEST_F(PrintToPdf, PicturePartsAndSizes) {
 
     EXPECT_TRUE(IsRed(page.pixelColor(155, 415)));
     EXPECT_TRUE(IsWhite(page.pixelColor(165, 410)));
-}
-
-TEST_F(PrintToPdf, WrappedAndCondensedStrings) {
-    {
-        fw::Ref<fw::Graphics> g = fw::OpenPrinterDialog();
-        ASSERT_TRUE(g);
-        g->SetTextFont("Courier");
-        g->SetTextSize(10.0);
-        // 30 characters of 6 points each do not fit in 100: they wrap to several lines.
-        g->DrawString("alpha beta gamma delta epsilon", 50.0, 100.0, 100.0, false);
-        // Condensed, they stay on one line, no wider than the wrap width.
-        g->DrawString("zeta eta theta iota kappa lambda", 50.0, 300.0, 100.0, true);
-    }
-    double betaTop = -1, alphaTop = -1, epsilonTop = -1;
-    for (const pdfprobe::Word& word : pdfprobe::Words(m_pdf)) {
-        if (word.text == "alpha") {
-            alphaTop = word.yMin;
-            EXPECT_LT(word.yMin, 100.0);
-            EXPECT_GT(word.yMax, 100.0);
-        }
-        if (word.text == "beta") {
-            betaTop = word.yMin;
-        }
-        if (word.text == "epsilon") {
-            epsilonTop = word.yMin;
-            EXPECT_LE(word.xMax, 151.0);
-        }
-        if (word.text == "lambda") {
-            EXPECT_LE(word.xMax, 151.0);
-            EXPECT_LT(word.yMin, 300.0);
-            EXPECT_GT(word.yMax, 300.0);
-        }
-    }
-    EXPECT_GE(alphaTop, 0.0);
-    EXPECT_GT(epsilonTop, alphaTop + 8.0);  // a line further down
-    EXPECT_GE(betaTop, alphaTop);
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ TEST_F(StyledText, TheBlockIsCutToItsHeightAndToThePrintableFoot) {
 
     // A block below the printable area draws nothing and keeps the place.
     std::int64_t before = printer->LinesDrawn();
-    printer->DrawBlock(20, static_cast<std::int64_t>(m_graphics->PageHeight()), 720);
+    printer->DrawBlock(20, static_cast<std::int64_t>(m_graphics->PrintableBottom()) + 1, 720);
     EXPECT_EQ(printer->LinesDrawn(), before);
 
     m_graphics->NextPage();

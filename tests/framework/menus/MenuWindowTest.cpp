@@ -29,7 +29,7 @@ class MenuWnd : public uitest::HostWnd {
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(
             fw::ClassRecord::Builder("MenuWnd.MenuWnd", &HostWnd::Record(),
-                                     fw::Window::Allocator<MenuWnd>())
+                                     fw::AllocatorOf<MenuWnd>())
                 .Event("AddMenuHandlers", &MenuWnd::AddMenuHandlers)
                 .Event("EnableMenuItems", &MenuWnd::Event_EnableMenuItems));
         return record;

@@ -24,7 +24,7 @@ class ListedWnd : public uitest::HostWnd {
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(
             fw::ClassRecord::Builder("ListedWnd.ListedWnd", &HostWnd::Record(),
-                                     fw::Window::Allocator<ListedWnd>())
+                                     fw::AllocatorOf<ListedWnd>())
                 .Event("CreateControls", &ListedWnd::CreateControls));
         return record;
     }

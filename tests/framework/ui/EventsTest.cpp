@@ -29,7 +29,7 @@ class EventsWnd : public uitest::HostWnd {
   public:
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(fw::ClassRecord::Builder(
-            "EventsWnd.EventsWnd", &HostWnd::Record(), fw::Window::Allocator<EventsWnd>()));
+            "EventsWnd.EventsWnd", &HostWnd::Record(), fw::AllocatorOf<EventsWnd>()));
         return record;
     }
 

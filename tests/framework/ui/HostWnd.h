@@ -14,16 +14,16 @@ namespace uitest {
 class HostWnd : public fw::Window {
   public:
     static const fw::ClassRecord& Record() {
-        static const fw::ClassRecord record(
-            fw::ClassRecord::Builder("HostWnd.HostWnd", &fw::Window::Record(),
-                                     fw::Window::Allocator<HostWnd>())
-                .Event("Layout", &HostWnd::Layout)
-                .Event("Activate", &HostWnd::Activated)
-                .Event("Close", &HostWnd::Closed)
-                .Event("EnableMenuItems", &HostWnd::EnableMenuItems)
-                .Event("AddMenuHandlers", &HostWnd::AddMenuHandlers)
-                .Event("MouseDown", &HostWnd::MouseDown)
-                .Event("KeyDown", &HostWnd::KeyDown));
+        static const fw::ClassRecord record(fw::ClassRecord::Builder("HostWnd.HostWnd",
+                                                                     &fw::Window::Record(),
+                                                                     fw::AllocatorOf<HostWnd>())
+                                                .Event("Layout", &HostWnd::Layout)
+                                                .Event("Activate", &HostWnd::Activated)
+                                                .Event("Close", &HostWnd::Closed)
+                                                .Event("EnableMenuItems", &HostWnd::EnableMenuItems)
+                                                .Event("AddMenuHandlers", &HostWnd::AddMenuHandlers)
+                                                .Event("MouseDown", &HostWnd::MouseDown)
+                                                .Event("KeyDown", &HostWnd::KeyDown));
         return record;
     }
 

@@ -29,13 +29,13 @@ Ref<uitest::HostWnd> MainWindow() {
 class SplashWnd : public fw::Window {
   public:
     static const fw::ClassRecord& Record() {
-        static const fw::ClassRecord record(
-            fw::ClassRecord::Builder("SplashWnd.SplashWnd", &fw::Window::Record(),
-                                     fw::Window::Allocator<SplashWnd>())
-                .Event("Layout", &SplashWnd::Layout)
-                .Event("CreateControls", &SplashWnd::CreateControls)
-                .Event("MouseDown", &SplashWnd::Event_MouseDown)
-                .Event("KeyDown", &SplashWnd::Event_KeyDown));
+        static const fw::ClassRecord record(fw::ClassRecord::Builder("SplashWnd.SplashWnd",
+                                                                     &fw::Window::Record(),
+                                                                     fw::AllocatorOf<SplashWnd>())
+                                                .Event("Layout", &SplashWnd::Layout)
+                                                .Event("CreateControls", &SplashWnd::CreateControls)
+                                                .Event("MouseDown", &SplashWnd::Event_MouseDown)
+                                                .Event("KeyDown", &SplashWnd::Event_KeyDown));
         return record;
     }
 

@@ -15,7 +15,7 @@ class TickWnd : public uitest::HostWnd {
   public:
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(fw::ClassRecord::Builder(
-            "TickWnd.TickWnd", &HostWnd::Record(), fw::Window::Allocator<TickWnd>()));
+            "TickWnd.TickWnd", &HostWnd::Record(), fw::AllocatorOf<TickWnd>()));
         return record;
     }
     void Timer1_Action(const fw::Ref<fw::Timer>& timer) {

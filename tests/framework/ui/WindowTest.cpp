@@ -28,7 +28,7 @@ class SmallWnd : public fw::Window {
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(
             fw::ClassRecord::Builder("SmallWnd.SmallWnd", &fw::Window::Record(),
-                                     fw::Window::Allocator<SmallWnd>())
+                                     fw::AllocatorOf<SmallWnd>())
                 .Event("Layout", &SmallWnd::Layout)
                 .Event("CreateControls", &SmallWnd::CreateControls));
         return record;
@@ -160,7 +160,7 @@ class BrokenWnd : public fw::Window {
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(
             fw::ClassRecord::Builder("BrokenWnd.BrokenWnd", &fw::Window::Record(),
-                                     fw::Window::Allocator<BrokenWnd>())
+                                     fw::AllocatorOf<BrokenWnd>())
                 .Event("CreateControls", &BrokenWnd::CreateControls));
         return record;
     }
@@ -184,7 +184,7 @@ class FocusWnd : public fw::Window {
     static const fw::ClassRecord& Record() {
         static const fw::ClassRecord record(
             fw::ClassRecord::Builder("FocusWnd.FocusWnd", &fw::Window::Record(),
-                                     fw::Window::Allocator<FocusWnd>())
+                                     fw::AllocatorOf<FocusWnd>())
                 .Event("Layout", &FocusWnd::Layout)
                 .Event("CreateControls", &FocusWnd::CreateControls));
         return record;
