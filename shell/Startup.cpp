@@ -50,10 +50,6 @@ void EarlyStartup() {
     ApplicationAddMenuHandlers();
 }
 
-void InitFileTypes() {
-    // The program opens no documents.
-}
-
 void NewAppInstance() {
     auto app = fw::Cast<classes::Vantrex>(classes::Vantrex::Record().New());
     app->Constructor();
@@ -62,9 +58,10 @@ void NewAppInstance() {
     fw::RuntimeRegisterAppObject(app);
 }
 
-void ApplicationAddMenuHandlers() {
-    // The application object handles no menu command; the windows bind their own.
-}
+// Two steps with nothing to do here: the program opens no documents, so it declares no file
+// types, and its application object binds no menu command (the windows bind their own).
+void InitFileTypes() {}
+void ApplicationAddMenuHandlers() {}
 
 void LateStartup() {
     MakeDefaultView();
