@@ -7,6 +7,8 @@ VANTREX_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
     xvfb xauth xdotool xclip imagemagick poppler-utils fonts-dejavu-core
+    # ./run's virtual display where there is none (x11vnc, openbox), and what its test looks with
+    x11vnc openbox vncsnapshot iproute2 procps
 )
 
 ensure_deps() {

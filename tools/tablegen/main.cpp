@@ -3,6 +3,7 @@
 //
 //   tablegen [--replications R] [--seed S] [--threads T] [--out DIR]
 //            [--vars 5,10,...] [--subjects 100,150,...]
+//   tablegen --help
 //
 // The full grid is checked before anything is written, and nothing is written when a check
 // fails. A smaller grid (--vars, --subjects) is for trying the generator out: its texts are
@@ -35,11 +36,30 @@ struct Options {
     std::filesystem::path out = ".";
 };
 
+constexpr const char* kUsage =
+    "usage: tablegen [--replications R] [--seed S] [--threads T] [--out DIR]\n"
+    "                [--vars 5,10,...] [--subjects 100,150,...]\n";
+
 [[noreturn]] void Usage(const std::string& problem) {
-    std::cerr << "tablegen: " << problem << "\n"
-              << "usage: tablegen [--replications R] [--seed S] [--threads T] [--out DIR]\n"
-              << "                [--vars 5,10,...] [--subjects 100,150,...]\n";
+    std::cerr << "tablegen: " << problem << "\n" << kUsage;
     std::exit(2);
+}
+
+[[noreturn]] void Help() {
+    std::cout
+        << kUsage
+        << "Simulates the tables of mean random eigenvalues and of their standard errors, checks\n"
+           "them and writes them to DIR as random_eigenvalues.txt and standard_errors.txt.\n"
+           "  --replications R  replications per grid cell (default "
+        << tablegen::SimulationRequest().replications
+        << ", at least 2)\n"
+           "  --seed S          the seed of the random numbers (default "
+        << kDefaultSeed
+        << ")\n"
+           "  --threads T       threads (default: one per core); the tables do not depend on it\n"
+           "  --out DIR         the folder to write to (default: the current folder)\n"
+           "  --vars, --subjects  a smaller grid, to try the generator out: written unchecked\n";
+    std::exit(0);
 }
 
 template <typename T>
@@ -83,6 +103,9 @@ Options ParseOptions(int argc, char** argv) {
     request.threads = std::max(1u, std::thread::hardware_concurrency());
     for (int k = 1; k < argc; ++k) {
         const std::string_view option = argv[k];
+        if (option == "--help") {
+            Help();
+        }
         if (k + 1 >= argc) {
             Usage(std::string(option) + ": a value is missing");
         }

@@ -1,11 +1,15 @@
-// A development aid, not a test: builds the main window on a real display (run it under
-// xvfb-run), saves pictures of it at start and with a report in it, and prints a long report to
-// PDF, so that a person can look at all three.
-//     xvfb-run -a ./main_window_look OUTPUT_FOLDER
+// Saves pictures of the main window as a display shows it, for a person to look at: at start,
+// with a report for 10 variables and 300 subjects, and with the largest report; and prints that
+// largest report to PDF. Run it on a display; under a window manager the pictures take in the
+// window's frame. The README's docs/main-window.png is its window-report.png, made so:
+//     xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'openbox & sleep 0.5;
+//         build/release/tools/window_pictures/window_pictures OUTPUT_FOLDER'
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
 #include <QTest>
+#include <QWidget>
 #include <cstdio>
 
 #include "framework/testing/EventRecorder.h"
@@ -14,6 +18,7 @@
 #include "framework/ui/Runtime.h"
 #include "framework/ui/TextArea.h"
 #include "main_window/ControlWnd.h"
+#include "shell/Startup.h"
 
 namespace {
 
@@ -26,7 +31,12 @@ void Settle() {
 
 bool Save(const fw::Ref<main_window::ControlWnd>& window, const QString& path) {
     Settle();
-    const bool saved = window->Widget()->grab().save(path);
+    // The window with its frame, as the screen shows it (the frame is the window manager's).
+    QWidget* widget = window->Widget();
+    const QRect frame = widget->frameGeometry();
+    const bool saved = widget->screen()
+                           ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                           .save(path);
     std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
     return saved;
 }
@@ -44,6 +54,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     fw::RuntimeStartup(argc, argv);
+    shell::NewAppInstance();  // the application object, with the menu bar the window shows
     const QDir out(QString::fromLocal8Bit(argv[1]));
     fw::testing::EventRecorder recorder;  // no modal box can stop the run
 
@@ -51,7 +62,7 @@ int main(int argc, char** argv) {
     window->Show();
     bool ok = Save(window, out.filePath("window-start.png"));
 
-    TypeInto(window->EditFldVars(), "12");
+    TypeInto(window->EditFldVars(), "10");
     TypeInto(window->EditFldSubs(), "300");
     window->CalculateBtn()->Push();
     ok = Save(window, out.filePath("window-report.png")) && ok;
