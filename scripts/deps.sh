@@ -3,7 +3,7 @@
 
 VANTREX_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libeigen3-dev
+    qt6-base-dev libgl-dev libxcb1-dev libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
     xvfb xauth xdotool xclip imagemagick poppler-utils fonts-dejavu-core

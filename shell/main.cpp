@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "framework/ui/Display.h"
 #include "framework/ui/Initializers.h"
 #include "framework/ui/Runtime.h"
 #include "shell/Startup.h"

@@ -2,19 +2,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 namespace fw {
 
 // The life of the application: start-up, the event loop, quitting and the exit status. Every
 // call runs on the one user-interface thread, the thread that called RuntimeStartup.
-
-// Asked before RuntimeStartup: empty when the windows have a display to go to, or when the choice
-// of one is left to the platform (QT_QPA_PLATFORM names a platform other than X11, or a Wayland
-// session is named); otherwise one line that says which display is missing, e.g. "no display to
-// show the window on (DISPLAY is not set)". The connection that found an X display answering
-// stays open until RuntimeStartup has the platform's own.
-std::string RuntimeMissingDisplay();
 
 // Makes the GUI runtime ready. Only the first call does anything.
 void RuntimeStartup(int& argc, char** argv);
