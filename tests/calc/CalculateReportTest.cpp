@@ -1,111 +1,48 @@
-// The report the Calculate action writes for accepted numbers: its whole text, its rows, and the
-// way it reaches the output area.
+// The report the Calculate action writes for accepted numbers: its whole text, the way it reaches
+// the output area, and what stays when a control is not there.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "CalculateFixture.h"
+#include "FakeCalculateWindow.h"
+#include "framework/core/Date.h"
+#include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
+#include "tests/support/TestText.h"
 
 namespace calc::testing {
 namespace {
 
-using ReportTest = CalculateFixture;
-
-TEST_F(ReportTest, SevenVariablesAndOneHundredTwentySubjectsGiveTheWholeReport) {
+TEST(CalculateReport, SevenVariablesAndOneHundredTwentySubjectsGiveTheWholeReport) {
+    fw::Date::SetClockForTesting([] { return std::int64_t{1700000000000}; });
     FakeCalculateWindow window;
-    Press(window, "120", "7");
-
+    window.Press("120", "7");
+    const fw::Date now = fw::Date::Now();
+    fw::Date::ClearClockForTesting();
     const std::string lf = fw::EndOfLine().ToStdString();
-    const std::string expected =
-        DateLine() +                     //
-        "Number of variables:    7\r" +  //
-        "Number of subjects:   120\r" +  //
-        "\r" +                           //
-        "\r" +                           //
-        kRule + "\r" +                   //
-        kColumns + "\r" +                //
-        kRule + "\r" +                   //
-        "      1" + kGap + "1.3540" + kGap + ".0080" + lf + "      2" + kGap + "1.1965" + kGap +
-        ".0054" + lf + "      3" + kGap + "1.0836" + kGap + ".0043" + lf + "      4" + kGap +
-        "0.9728" + kGap + ".0044" + lf + "      5" + kGap + "0.8605" + kGap + ".0051" + lf +  //
-        kRule + lf +                                                                          //
-        "\r" +                                                                                //
-        FakeCalculateWindow::kFooter + lf;
-    EXPECT_EQ(window.out, expected);
-    EXPECT_EQ(Lines(window.out).size(), 16u);
-    EXPECT_EQ(window.vars, 7);
-    EXPECT_EQ(window.subs, 120);
+    const std::string rule(60, '+');
+    const std::string gap(15, ' ');
+    EXPECT_EQ(window.out,
+              now.ShortDate().ToStdString() + "   " + now.LongTime().ToStdString() + "\r" +
+                  "Number of variables:    7\rNumber of subjects:   120\r\r\r" + rule + "\r" +
+                  "Eigenvalue #     Random Eigenvalue     Standard Error\r" + rule + "\r" +  //
+                  "      1" + gap + "1.3540" + gap + ".0080" + lf +                          //
+                  "      2" + gap + "1.1965" + gap + ".0054" + lf +                          //
+                  "      3" + gap + "1.0836" + gap + ".0043" + lf +                          //
+                  "      4" + gap + "0.9728" + gap + ".0044" + lf +                          //
+                  "      5" + gap + "0.8605" + gap + ".0051" + lf +                          //
+                  rule + lf + "\r" + FakeCalculateWindow::kFooter + lf);
 }
 
-TEST_F(ReportTest, RowsStopAtTheGridNumberOfVariablesAtOrBelowTheEntry) {
-    struct Case {
-        const char* vars;
-        std::size_t rows;
-    };
-    for (const Case& c : {Case{"7", 5}, Case{"10", 10}, Case{"12", 10}, Case{"99", 95},
-                          Case{"100", 100}, Case{"5", 5}, Case{"14", 10}, Case{"95", 95}}) {
-        SCOPED_TRACE(c.vars);
-        FakeCalculateWindow window;
-        Press(window, "1000", c.vars);
-        const std::vector<std::string> lines = Lines(window.out);
-        ASSERT_EQ(lines.size(), 11 + c.rows);
-        // Rows are 48 characters and carry their number right-aligned in columns 5 to 7.
-        for (std::size_t i = 1; i <= c.rows; ++i) {
-            const std::string& row = lines[7 + i];
-            const std::string number = std::to_string(i);
-            EXPECT_EQ(row.substr(4, 3), std::string(3 - number.size(), ' ') + number);
-            EXPECT_EQ(row.size(), 48 + fw::EndOfLine().ByteCount());
-        }
-        EXPECT_EQ(lines[8 + c.rows], kRule + fw::EndOfLine().ToStdString());
-    }
-}
-
-TEST_F(ReportTest, TheLargestCellGivesTheLastGridColumnUnchanged) {
+// Twelve variables give ten rows: the rows stop at the grid number at or below the entry.
+TEST(CalculateReport, EveryPieceIsAppendedToAFreshOutput) {
     FakeCalculateWindow window;
-    Press(window, "2500", "100");
-    const std::string lf = fw::EndOfLine().ToStdString();
-    const std::vector<std::string> lines = Lines(window.out);
-    ASSERT_EQ(lines.size(), 111u);
-    EXPECT_EQ(lines[1], "Number of variables:  100\r");
-    EXPECT_EQ(lines[2], "Number of subjects:  2500\r");
-    EXPECT_EQ(lines[8], "      1" + kGap + "1.4191" + kGap + ".0014" + lf);
-    EXPECT_EQ(lines[107], "    100" + kGap + "0.6506" + kGap + ".0009" + lf);
-}
+    window.selStart = 10;  // inside the earlier report
+    window.Press("2500", "12");
 
-TEST_F(ReportTest, TheHeadShowsTheNumberNotTheTextTyped) {
-    FakeCalculateWindow window;
-    Press(window, "0120", "07.9");
-    const std::vector<std::string> lines = Lines(window.out);
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[1], "Number of variables:    7\r");
-    EXPECT_EQ(lines[2], "Number of subjects:   120\r");
-}
-
-TEST_F(ReportTest, ValuesOnDecimalTiesFollowTheComputedDouble) {
-    // Subjects halfway between two grid numbers: the exact decimal results end in 5 at the
-    // fifth decimal, and the computed double decides the side.
-    FakeCalculateWindow five;
-    Press(five, "125", "5");
-    const std::vector<std::string> lines = Lines(five.out);
-    ASSERT_EQ(lines.size(), 16u);
-    EXPECT_EQ(lines[8].substr(22, 6), "1.2571");
-    EXPECT_EQ(lines[12].substr(22, 6), "0.7583");
-    EXPECT_EQ(lines[12].substr(43, 5), ".0057");
-
-    FakeCalculateWindow eight;
-    Press(eight, "125", "8");
-    ASSERT_EQ(Lines(eight.out).size(), 16u);
-    EXPECT_EQ(Lines(eight.out)[9].substr(43, 5), ".0056");
-}
-
-TEST_F(ReportTest, EveryPieceIsAppendedAtTheEndAndEveryEntryReadAfresh) {
-    FakeCalculateWindow window;
-    Press(window, "2500", "12");
-
-    std::vector<std::string> expected = {"Hide: DisclaimFld", "Out.Text", "Focus: EditFldVars"};
+    std::vector<std::string> expected = {"Hide: DisclaimFld", "Out.Text"};
     for (int head = 0; head < 6; ++head) {
         expected.insert(expected.end(), {"Out.SelStart", "Out.SelText"});
     }
@@ -114,26 +51,30 @@ TEST_F(ReportTest, EveryPieceIsAppendedAtTheEndAndEveryEntryReadAfresh) {
     }
     expected.insert(expected.end(), {"Out.SelStart", "Out.SelText", "Out.SelText", "Yield"});
     EXPECT_EQ(window.log, expected);
-
-    // Four corners of each table for every row, each read through the window.
-    EXPECT_EQ(window.eigenReads, 40);
-    EXPECT_EQ(window.serrorReads, 40);
+    const std::vector<std::string> lines = testsupport::Lines(window.out);
+    ASSERT_EQ(lines.size(), 21u);  // nothing left of the earlier text
+    EXPECT_EQ(lines[17].substr(0, 7), "     10");
+    EXPECT_TRUE(window.out.ends_with(FakeCalculateWindow::kFooter + fw::EndOfLine().ToStdString()));
 }
 
-TEST_F(ReportTest, APressReplacesTheEarlierReportAndStartsAtItsEnd) {
-    FakeCalculateWindow window;
-    Press(window, "120", "7");
-    const std::string first = window.out;
-
-    // The user left the insertion point inside the report; the next report is whole anyway.
-    window.selStart = 10;
-    Type(window, "2500", "12");
-    CalculateBtn_Action(window);
-    const std::vector<std::string> lines = Lines(window.out);
-    EXPECT_EQ(lines.size(), 21u);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), kColumns + "\r"), 1);
-    EXPECT_EQ(lines.back(), FakeCalculateWindow::kFooter + fw::EndOfLine().ToStdString());
-    EXPECT_NE(window.out, first);
+// A control that is not there ends the action where it stands; what it did stays.
+TEST(CalculateReport, AMissingControlEndsTheActionWhereItStands) {
+    // The control, then the numbers kept and the lines left: the earlier text's one, or the head.
+    const std::tuple<const char*, int, int, std::size_t> cases[] = {{"DisclaimFld", 0, 0, 1},
+                                                                    {"EditFldSubs", 0, 0, 1},
+                                                                    {"EditFldVars", 0, 120, 1},
+                                                                    {"EditFldOut", 7, 120, 1},
+                                                                    {"SerrorFld", 7, 120, 8}};
+    for (const auto& [control, vars, subs, lines] : cases) {
+        SCOPED_TRACE(control);
+        FakeCalculateWindow window;
+        window.missing = {control};
+        window.vars = window.subs = 9;  // from an earlier press
+        EXPECT_THROW(window.Press("120", "7"), fw::NilObjectException);
+        EXPECT_EQ(window.vars, vars);
+        EXPECT_EQ(window.subs, subs);
+        EXPECT_EQ(testsupport::Lines(window.out).size(), lines);
+    }
 }
 
 }  // namespace

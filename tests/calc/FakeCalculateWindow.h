@@ -5,40 +5,39 @@
 #include <string>
 #include <vector>
 
+#include "calc/CalculateAction.h"
 #include "calc/CalculateWindow.h"
 #include "calc/Tables.h"
 #include "framework/core/Exceptions.h"
 
 namespace calc::testing {
 
-// A main window without widgets: the state as activation leaves it, the real table texts, and a
-// log of everything the user would see or hear, in order.
+// A main window without widgets: the state as activation leaves it, the real table texts, and
+// logs, in order, of what the user would hear and see and of the rest. A control named in
+// `missing` is not there: reaching it raises, as the window's lookup does.
 class FakeCalculateWindow : public CalculateWindow {
   public:
     static constexpr const char* kFooter = "-- footer --";
+    static constexpr const char* kEarlier = "an earlier report";
 
     std::int64_t vars = 0;
     std::int64_t subs = 0;
     std::string subsText;
     std::string varsText;
-    std::string out;                // EditFldOut's text, UTF-8
-    std::int64_t selStart = 0;      // in characters
-    std::set<std::string> missing;  // controls that are not there: their use raises
-    // "Beep", "MsgBox: ...", "Focus: ...", "Hide: ...", "Yield", and the output area's
-    // "Out.Text", "Out.SelStart", "Out.SelText".
+    std::string out;  // the output area; the report is ASCII, so offsets count bytes
+    std::size_t selStart = 0;
+    std::set<std::string> missing;
+    // What the user hears and sees: "Beep", "MsgBox: ...", "Focus: ...".
+    std::vector<std::string> seen;
+    // The rest: "Hide: ...", "Out.Text", "Out.SelStart", "Out.SelText", "Yield".
     std::vector<std::string> log;
-    int eigenReads = 0;
-    int serrorReads = 0;
 
-    // Only what reaches the user's senses: beeps, messages and focus changes.
-    std::vector<std::string> Interactions() const {
-        std::vector<std::string> seen;
-        for (const std::string& entry : log) {
-            if (entry == "Beep" || entry.starts_with("MsgBox") || entry.starts_with("Focus")) {
-                seen.push_back(entry);
-            }
-        }
-        return seen;
+    // The user types into the two fields and presses Calculate; the output area holds a report.
+    void Press(const std::string& subsTyped, const std::string& varsTyped) {
+        subsText = subsTyped;
+        varsText = varsTyped;
+        out = kEarlier;
+        CalculateBtn_Action(*this);
     }
 
     std::int64_t Vars() const override { return vars; }
@@ -50,96 +49,45 @@ class FakeCalculateWindow : public CalculateWindow {
     std::int64_t SubMin() const override { return 100; }
     std::int64_t SubMax() const override { return 2500; }
     fw::String kEOL() const override { return "\r"; }
-
-    fw::String EditFldSubsText() override {
-        Reach("EditFldSubs");
-        return fw::String(subsText);
-    }
-    fw::String EditFldVarsText() override {
-        Reach("EditFldVars");
-        return fw::String(varsText);
-    }
-    fw::String EigenFldText() override {
-        Reach("EigenFld");
-        ++eigenReads;
-        return m_eigen;
-    }
-    fw::String SerrorFldText() override {
-        Reach("SerrorFld");
-        ++serrorReads;
-        return m_serror;
-    }
-
-    void HideDisclaimFld() override {
-        Reach("DisclaimFld");
-        log.push_back("Hide: DisclaimFld");
-    }
-    void FocusEditFldSubs() override {
-        Reach("EditFldSubs");
-        log.push_back("Focus: EditFldSubs");
-    }
-    void FocusEditFldVars() override {
-        Reach("EditFldVars");
-        log.push_back("Focus: EditFldVars");
-    }
-
-    fw::String EditFldOutText() override {
-        Reach("EditFldOut");
-        return fw::String(out);
-    }
+    fw::String EditFldSubsText() override { return Reach("EditFldSubs", subsText.c_str()); }
+    fw::String EditFldVarsText() override { return Reach("EditFldVars", varsText.c_str()); }
+    fw::String EigenFldText() override { return Reach("EigenFld", m_eigen); }
+    fw::String SerrorFldText() override { return Reach("SerrorFld", m_serror); }
+    void HideDisclaimFld() override { Log(log, "DisclaimFld", "Hide: DisclaimFld"); }
+    void FocusEditFldSubs() override { Log(seen, "EditFldSubs", "Focus: EditFldSubs"); }
+    void FocusEditFldVars() override { Log(seen, "EditFldVars", "Focus: EditFldVars"); }
+    fw::String EditFldOutText() override { return Reach("EditFldOut", out.c_str()); }
     void SetEditFldOutText(const fw::String& text) override {
-        Reach("EditFldOut");
-        log.push_back("Out.Text");
+        Log(log, "EditFldOut", "Out.Text");
         out = text.ToStdString();
         selStart = 0;
     }
     void SetEditFldOutSelStart(std::int64_t offset) override {
-        Reach("EditFldOut");
-        log.push_back("Out.SelStart");
-        selStart = offset;
+        Log(log, "EditFldOut", "Out.SelStart");
+        selStart = static_cast<std::size_t>(offset);
     }
     void SetEditFldOutSelText(const fw::String& text) override {
-        Reach("EditFldOut");
-        log.push_back("Out.SelText");
-        const std::size_t at = ByteOffset(selStart);
-        out.insert(at, text.View());
-        selStart += CharCount(text.View());
+        Log(log, "EditFldOut", "Out.SelText");
+        out.insert(selStart, text.View());  // past the end raises
+        selStart += text.ByteCount();
     }
-
-    void Beep() override { log.push_back("Beep"); }
+    void Beep() override { seen.push_back("Beep"); }
     void MsgBox(const fw::String& message) override {
-        log.push_back("MsgBox: " + message.ToStdString());
+        seen.push_back("MsgBox: " + message.ToStdString());
     }
     void YieldPoint() override { log.push_back("Yield"); }
     fw::String ReportFooter() const override { return kFooter; }
 
   private:
-    void Reach(const std::string& control) const {
+    fw::String Reach(const std::string& control, const fw::String& text = {}) {
         if (missing.count(control) != 0) {
             throw fw::NilObjectException("no control named " + control);
         }
+        return text;
     }
-
-    static std::int64_t CharCount(std::string_view utf8) {
-        std::int64_t count = 0;
-        for (unsigned char c : utf8) {
-            count += (c & 0xC0) != 0x80 ? 1 : 0;
-        }
-        return count;
-    }
-
-    // The byte where character offset chars begins; past the end clamps to the end.
-    std::size_t ByteOffset(std::int64_t chars) const {
-        std::int64_t seen = 0;
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            if ((static_cast<unsigned char>(out[i]) & 0xC0) != 0x80) {
-                if (seen == chars) {
-                    return i;
-                }
-                ++seen;
-            }
-        }
-        return out.size();
+    void Log(std::vector<std::string>& to, const std::string& control, const std::string& entry) {
+        Reach(control);
+        to.push_back(entry);
     }
 
     fw::String m_eigen = RandomEigenvalueTableText();

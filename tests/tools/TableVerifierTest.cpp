@@ -1,148 +1,98 @@
+// The committed tables against every rule, and every rule against a fault seeded into them.
 #include "tools/tablegen/TableVerifier.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "calc/Grid.h"
+#include "tests/support/TestText.h"
+#include "tools/tablegen/TableForm.h"
 
 namespace {
 
 using calc::FieldNumber;
-using tablegen::FirstTableFault;
+using Fields = std::vector<std::string>;  // field f at index f - 1
 
-std::string ReadCommitted(const char* name) {
-    std::ifstream in(std::string(VANTREX_TABLES_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// Where field f begins and how long it is.
-std::pair<std::size_t, std::size_t> FieldSpan(const std::string& text, std::int64_t f) {
-    std::size_t begin = 0;
-    for (std::int64_t k = 1; k < f; ++k) {
-        begin = text.find('\r', begin) + 1;
+std::string Joined(const Fields& fields) {
+    std::string text;
+    for (const std::string& field : fields) {
+        text += (text.empty() ? "" : "\r") + field;
     }
-    const std::size_t end = text.find('\r', begin);
-    return {begin, (end == std::string::npos ? text.size() : end) - begin};
+    return text;
 }
 
-std::string Field(const std::string& text, std::int64_t f) {
-    const auto [begin, length] = FieldSpan(text, f);
-    return text.substr(begin, length);
+// Moves eigenvalue field f by a number of units of 0.0001.
+void Move(Fields& eigen, std::int64_t f, std::int64_t units) {
+    eigen[f - 1] = tablegen::EigenvalueText(*tablegen::EntryUnits(eigen[f - 1]) + units, false);
 }
 
-void SetField(std::string& text, std::int64_t f, const std::string& entry) {
-    const auto [begin, length] = FieldSpan(text, f);
-    text.replace(begin, length, entry);
-}
-
-class CommittedTables : public ::testing::Test {
-  protected:
-    std::string eigen = ReadCommitted("random_eigenvalues.txt");
-    std::string errors = ReadCommitted("standard_errors.txt");
-
-    // The fault found after a change, which must name the given field.
-    void ExpectFaultAt(std::int64_t f) {
-        const auto fault = FirstTableFault(eigen, errors);
-        ASSERT_TRUE(fault.has_value()) << "no fault found at field " << f;
-        EXPECT_NE(fault->find("field " + std::to_string(f) + " "), std::string::npos) << *fault;
-    }
-};
-
-TEST_F(CommittedTables, KeepEveryRule) {
-    EXPECT_EQ(eigen.size(), 80836u);
-    EXPECT_EQ(errors.size(), 69299u);
-    const auto fault = FirstTableFault(eigen, errors);
+TEST(CommittedTables, KeepEveryRule) {
+    const auto fault =
+        tablegen::FirstTableFault(testsupport::ReadCommittedTable("random_eigenvalues.txt"),
+                                  testsupport::ReadCommittedTable("standard_errors.txt"));
     EXPECT_FALSE(fault.has_value()) << *fault;
 }
 
-TEST_F(CommittedTables, KnownEntriesAtTheEndsAndSeams) {
-    EXPECT_EQ(Field(eigen, 1), "1.2808");
-    EXPECT_EQ(Field(errors, 1), ".0074");
-    EXPECT_EQ(Field(eigen, 55), "0.9423");
-    EXPECT_EQ(Field(eigen, 56), "1.5270");
-    EXPECT_EQ(Field(eigen, 3091), "1.208");
-    EXPECT_EQ(Field(eigen, 11550), "0.6506");
-    EXPECT_EQ(Field(errors, 11550), ".0009");
-    EXPECT_NE(eigen.back(), '\r');
-    EXPECT_NE(errors.back(), '\r');
-}
-
-TEST_F(CommittedTables, AFaultInTheFormIsNamed) {
-    errors += '\r';
-    ASSERT_TRUE(FirstTableFault(eigen, errors).has_value());
-
-    errors.pop_back();
-    eigen[FieldSpan(eigen, 200).first] = ' ';
-    ExpectFaultAt(200);
-}
-
-TEST_F(CommittedTables, ShortEntriesBelongExactlyWhereTheyAre) {
-    std::string saved = eigen;
-    SetField(eigen, 5830, Field(eigen, 5830) + "0");  // a short entry written long
-    ExpectFaultAt(5830);
-
-    eigen = saved;
-    SetField(eigen, 5831, Field(eigen, 5831).substr(0, 5));  // a long entry cut short
-    ExpectFaultAt(5831);
-}
-
-TEST_F(CommittedTables, TheReferenceEntriesStayAsTheyAre) {
-    const std::int64_t f = FieldNumber(10, 2, 0);
-    SetField(eigen, f, "1.3588");
-    ExpectFaultAt(f);
-
-    SetField(eigen, f, "1.3587");
-    const std::int64_t g = FieldNumber(55, 50, 8);
-    SetField(errors, g, ".0010");
-    ExpectFaultAt(g);
-}
-
-TEST_F(CommittedTables, EigenvaluesFallStrictlyWithinAColumn) {
-    // Swapping two neighbours keeps the column sum.
-    const std::int64_t upper = FieldNumber(30, 10, 3);
-    const std::int64_t lower = upper + 11;
-    const std::string a = Field(eigen, upper);
-    SetField(eigen, upper, Field(eigen, lower));
-    SetField(eigen, lower, a);
-    ExpectFaultAt(lower);
-}
-
-TEST_F(CommittedTables, EveryColumnSumsToTheNumberOfVariables) {
-    // A middle entry raised by 0.0020 still lies between its neighbours, and the sum, at most
-    // 0.0009 off before, is now more than 0.0009 off.
-    const std::int64_t f = FieldNumber(40, 20, 5);
-    const double value = std::stod(Field(eigen, f)) + 0.0020;
-    char text[16];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    SetField(eigen, f, text);
-    ExpectFaultAt(FieldNumber(40, 40, 5));
-}
-
-TEST_F(CommittedTables, TheFirstEigenvalueNeverRisesWithMoreSubjects) {
-    // Two whole columns of p = 20 change places: each still falls and sums to 20.
-    for (std::int64_t i = 1; i <= 20; ++i) {
-        const std::int64_t f = FieldNumber(20, i, 3);
-        const std::string a = Field(eigen, f);
-        SetField(eigen, f, Field(eigen, f + 1));
-        SetField(eigen, f + 1, a);
+TEST(CommittedTables, EachSeededFaultIsFoundAtItsField) {
+    struct Seed {
+        const char* what;
+        std::int64_t named;  // the field the fault must name; 0 when it concerns the whole text
+        std::function<void(Fields& eigen, Fields& errors)> plant;
+    };
+    const std::int64_t last = FieldNumber(30, 30, 5), mid = FieldNumber(40, 20, 5);
+    const Seed seeds[] = {
+        {"a CR after the last entry", 0, [](Fields&, Fields& se) { se.push_back(""); }},
+        {"a blank", 200, [](Fields& e, Fields&) { e[199] += " "; }},
+        {"a short entry written long", 5830, [](Fields& e, Fields&) { e[5829] += "0"; }},
+        {"a long entry cut short", 5831, [](Fields& e, Fields&) { e[5830].pop_back(); }},
+        {"a standard error with a digit before the point", mid,
+         [&](Fields&, Fields& se) { se[mid - 1] = "0.001"; }},
+        {"a reference eigenvalue", 67, [](Fields& e, Fields&) { e[66] = "1.3588"; }},
+        {"a reference standard error", FieldNumber(55, 50, 8),
+         [](Fields&, Fields& se) { se[FieldNumber(55, 50, 8) - 1] = ".0010"; }},
+        {"an eigenvalue equal to the one above", mid + 11,
+         [&](Fields& e, Fields&) { e[mid + 10] = e[mid - 1]; }},
+        // Raised by 0.0020 it still lies between its neighbours, but the sum, at most 0.0009 off
+        // before, is now more than 0.0009 off.
+        {"a column sum", FieldNumber(40, 40, 5), [&](Fields& e, Fields&) { Move(e, mid, 20); }},
+        // Two whole columns change places: each still falls and sums to 20.
+        {"the first eigenvalue rising", FieldNumber(20, 1, 4),
+         [](Fields& e, Fields&) {
+             for (std::int64_t f = FieldNumber(20, 1, 3); f < FieldNumber(25, 1, 0); f += 11) {
+                 std::swap(e[f - 1], e[f]);
+             }
+         }},
+        // The last lowered below the one with fewer subjects, the first raised as much.
+        {"the last eigenvalue falling", last,
+         [&](Fields& e, Fields&) {
+             const std::int64_t d =
+                 *tablegen::EntryUnits(e[last - 1]) - *tablegen::EntryUnits(e[last - 2]) + 1;
+             Move(e, last, -d);
+             Move(e, FieldNumber(30, 1, 5), d);
+         }},
+        {"a standard error as large as the largest", FieldNumber(95, 1, 0),
+         [](Fields&, Fields& se) { se[FieldNumber(95, 1, 0) - 1] = ".0144"; }},
+        {"a standard error above .0000 at the bottom", FieldNumber(100, 98, 0),
+         [](Fields&, Fields& se) { se[FieldNumber(100, 98, 0) - 1] = ".0001"; }},
+    };
+    const Fields eigen =
+        testsupport::Lines(testsupport::ReadCommittedTable("random_eigenvalues.txt"));
+    const Fields errors =
+        testsupport::Lines(testsupport::ReadCommittedTable("standard_errors.txt"));
+    for (const Seed& seed : seeds) {
+        SCOPED_TRACE(seed.what);
+        Fields e = eigen, se = errors;
+        seed.plant(e, se);
+        const auto fault = tablegen::FirstTableFault(Joined(e), Joined(se));
+        ASSERT_TRUE(fault.has_value());
+        if (seed.named != 0) {
+            EXPECT_NE(fault->find("field " + std::to_string(seed.named) + " "), std::string::npos)
+                << *fault;
+        }
     }
-    ExpectFaultAt(FieldNumber(20, 1, 4));
-}
-
-TEST_F(CommittedTables, TheExtremesStayWhereTheyAre) {
-    std::string saved = errors;
-    SetField(errors, FieldNumber(95, 1, 0), ".0144");
-    ExpectFaultAt(FieldNumber(95, 1, 0));
-
-    errors = saved;
-    SetField(errors, FieldNumber(100, 98, 0), ".0001");
-    ExpectFaultAt(FieldNumber(100, 98, 0));
 }
 
 }  // namespace
