@@ -26,6 +26,12 @@ bool WindowWidget::event(QEvent* event) {
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+    // A window without a close button refuses the window manager's (the user's) request to close
+    // it; the program's own Close still closes it.
+    if (event->spontaneous() && m_owner != nullptr && !m_owner->HasCloseButton()) {
+        event->ignore();
+        return;
+    }
     if (m_owner != nullptr) {
         m_owner->HandleClose();
     }
