@@ -202,6 +202,17 @@ bool Desktop::RequestClose(const std::string& window) const {
     return sent;
 }
 
+void Desktop::DragFromTo(int fromX, int fromY, int toX, int toY) const {
+    std::string steps =
+        "mousemove --sync " + std::to_string(fromX) + " " + std::to_string(fromY) + " mousedown 1";
+    for (int i = 1; i <= 10; ++i) {
+        steps += " sleep 0.05 mousemove --sync " + std::to_string(fromX + (toX - fromX) * i / 10) +
+                 " " + std::to_string(fromY + (toY - fromY) * i / 10);
+    }
+    Xdotool(steps + " sleep 0.3 mousemove --sync " + std::to_string(toX + 1) + " " +
+            std::to_string(toY) + " sleep 0.3 mouseup 1");
+}
+
 void Desktop::ClickAt(int x, int y) const {
     Xdotool("mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1");
 }
