@@ -47,6 +47,12 @@ TEST_F(AboutWindow, OpensShownOnItsOwnWithItsFourControls) {
     EXPECT_EQ(fw::OpenWindows().size(), 1u);
     EXPECT_EQ(OpenWindowsOf(kMain), 0);
     EXPECT_EQ(About(), about);
+    // Without a frame, it stands out from a white window behind it by a grey line along its edge,
+    // drawn over its pictures.
+    const QImage look = about->Content()->grab().toImage();
+    for (QPoint edge : {QPoint(0, 100), QPoint(248, 100), QPoint(124, 0), QPoint(124, 199)}) {
+        EXPECT_EQ(look.pixelColor(edge), QColor(128, 128, 128)) << edge.x() << "," << edge.y();
+    }
 
     fw::Ref<fw::Canvas> graph = about->Graph();
     ASSERT_NE(graph, nullptr);
