@@ -6,7 +6,7 @@ VANTREX_PACKAGES=(
     qt6-base-dev libgl-dev libxcb1-dev libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
-    xvfb xauth xdotool xclip imagemagick poppler-utils fonts-dejavu-core
+    xvfb xauth xdotool xclip libx11-dev imagemagick poppler-utils fonts-dejavu-core
     # ./run's virtual display where there is none (x11vnc, openbox), and what its test looks with
     x11vnc openbox vncsnapshot iproute2 procps
 )

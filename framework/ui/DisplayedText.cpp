@@ -121,6 +121,14 @@ QString ShownText(const String& text, DisplayedText::Breaks breaks) {
     return shown;
 }
 
+QString ShortEntryText(QString text) {
+    text.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+    return text;
+}
+
 void DisplayedText::Set(const String& text) {
     m_text = text;
     m_shown = ShownText(text, m_breaks);
@@ -239,7 +247,11 @@ bool DisplayedText::MergeEdit(const QString& edited, std::int64_t limit, bool* c
     }
     const std::int64_t from = PositionOf(head);
     const std::int64_t to = PositionOf(m_shown.size() - tail);
-    String piece(StoredFromShown(normal.mid(head, normal.size() - tail - head)));
+    QString edit = normal.mid(head, normal.size() - tail - head);
+    if (limit > 0) {
+        edit = ShortEntryText(edit);
+    }
+    String piece(StoredFromShown(edit));
     if (limit > 0) {
         const std::int64_t room = limit - (m_length - (to - from));
         const std::int64_t pieceLength = Len(piece);
@@ -247,6 +259,9 @@ bool DisplayedText::MergeEdit(const QString& edited, std::int64_t limit, bool* c
             const std::int64_t kept = std::max<std::int64_t>(room, 0);
             piece = String(piece.View().substr(0, ByteOf(piece.View(), kept)));
         }
+    }
+    if (piece.IsEmpty() && from == to) {
+        return false;  // nothing of the edit was taken
     }
     Replace(from, to, piece);
     *changed = true;

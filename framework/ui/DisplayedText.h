@@ -36,10 +36,11 @@ class DisplayedText {
     String Slice(std::int64_t from, std::int64_t to) const;
 
     // Takes the shown text after the user edited it: the stretch that differs is merged into
-    // the stored text, a line break stored as CR. With a limit above 0, an edit that would make
-    // the text longer than the limit is cut to fit. Gives true when the shown text is exactly
-    // what the widget holds (else the widget must show Shown() again); changed tells whether
-    // the stored text changed.
+    // the stored text, a line break stored as CR. With a limit above 0 the text is a short
+    // entry: the edit's line breaks and control characters are dropped, and an edit that would
+    // make the text longer than the limit is cut to fit. Gives true when the shown text is
+    // exactly what the widget holds (else the widget must show Shown() again); changed tells
+    // whether the stored text changed.
     bool MergeEdit(const QString& edited, std::int64_t limit, bool* changed);
 
   private:
@@ -59,5 +60,9 @@ class DisplayedText {
 
 // The shown form of a text (line breaks as '\n', or as blanks).
 QString ShownText(const String& text, DisplayedText::Breaks breaks);
+
+// The text without its line breaks and control characters (C0 and C1 controls, DEL, the line and
+// paragraph separators): what a short entry takes of what the user types, pastes or drops.
+QString ShortEntryText(QString text);
 
 }  // namespace fw

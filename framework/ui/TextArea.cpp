@@ -19,14 +19,16 @@ namespace fw {
 
 namespace {
 
-// A pasted text with each of its line breaks as one '\n', cut to the room left (in
-// characters; a negative room means none).
+// A pasted text with each of its line breaks as one '\n' (a negative room: no limit), or, for
+// an area with a limit, without line breaks and control characters and cut to the room left (in
+// characters).
 QString FitPaste(QString text, std::int64_t room) {
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     if (room < 0) {
         return text;
     }
+    text = ShortEntryText(text);
     qsizetype end = 0;
     for (std::int64_t taken = 0; end < text.size() && taken < room; ++taken) {
         end += (text[end].isHighSurrogate() && end + 1 < text.size()) ? 2 : 1;
@@ -133,6 +135,10 @@ class TextAreaView : public QTextEdit {
             const QString typed = event->text();
             const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
             const bool printable = !typed.isEmpty() && typed[0].isPrint();
+            if (lineBreak && m_owner->MaximumCharactersAllowed() > 0) {
+                event->accept();  // a short entry takes no line break
+                return;
+            }
             if ((lineBreak || printable) && !isReadOnly()) {
                 const std::int64_t count = lineBreak ? 1 : typed.toUcs4().size();
                 if (!m_owner->MayType(count)) {
@@ -155,6 +161,19 @@ class TextAreaView : public QTextEdit {
         if (!text.isEmpty()) {
             textCursor().insertText(text);
             ensureCursorVisible();
+        }
+    }
+
+    // A drop into an area with a limit copies what fits: its source keeps the text, since the
+    // area may take less than all of it.
+    void dropEvent(QDropEvent* event) override {
+        const bool copyOnly = m_owner != nullptr && m_owner->MaximumCharactersAllowed() > 0;
+        if (copyOnly) {
+            event->setDropAction(Qt::CopyAction);  // a drag inside the area removes nothing
+        }
+        QTextEdit::dropEvent(event);
+        if (copyOnly && event->isAccepted()) {
+            event->setDropAction(Qt::CopyAction);  // the source removes nothing
         }
     }
 

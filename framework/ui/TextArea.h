@@ -44,7 +44,9 @@ class TextArea : public RectControl {
     // then lies just after the inserted text, with nothing selected.
     void SetSelText(const String& text);
 
-    // The most characters the user may type or paste in (0: no limit).
+    // The most characters the user may type, paste or drop in (0: no limit). An area with a limit
+    // holds a short entry: it takes no line break and no control character from the user (the
+    // program's SetText is not limited), and a drop into it is a copy of what fits.
     std::int64_t MaximumCharactersAllowed() const { return m_maxCharacters; }
 
     Color TextColor() const { return m_textColor; }

@@ -1,5 +1,6 @@
 #include "framework/ui/Timer.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
@@ -8,8 +9,23 @@
 
 namespace fw {
 
+namespace {
+
+constexpr std::int64_t kNanosecondsPerMillisecond = 1000000;
+
+// A period in nanoseconds; the event loop counts at most the largest int of milliseconds.
+std::int64_t Nanoseconds(std::int64_t milliseconds) {
+    return std::min<std::int64_t>(milliseconds, std::numeric_limits<int>::max()) *
+           kNanosecondsPerMillisecond;
+}
+
+}  // namespace
+
+// The event loop's timer wakes the Timer; the elapsed clock decides whether its period is over.
+// (An event loop may wake a timer a little early: a coarse timer by up to 5 % of its interval.)
 struct Timer::Clock {
     QPointer<QTimer> timer;
+    QElapsedTimer sinceStart;  // since the period began
 };
 
 const ClassRecord& Timer::Record() {
@@ -20,8 +36,10 @@ const ClassRecord& Timer::Record() {
 
 Timer::Timer() : m_clock(std::make_unique<Clock>()) {
     auto* timer = new QTimer;
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setSingleShot(true);
     m_clock->timer = timer;
-    QObject::connect(timer, &QTimer::timeout, timer, [this] { Fire(); });
+    QObject::connect(timer, &QTimer::timeout, timer, [this] { Tick(); });
 }
 
 Timer::~Timer() {
@@ -49,9 +67,30 @@ void Timer::Restart() {
     if (m_runMode == kOff) {
         return;
     }
-    timer->setSingleShot(m_runMode == kSingle);
-    timer->start(
-        static_cast<int>(std::min<std::int64_t>(m_period, std::numeric_limits<int>::max())));
+    m_clock->sinceStart.start();
+    Wake(Nanoseconds(m_period));
+}
+
+void Timer::Wake(std::int64_t nanoseconds) {
+    // Whole milliseconds, rounded up.
+    const std::int64_t milliseconds =
+        (nanoseconds + kNanosecondsPerMillisecond - 1) / kNanosecondsPerMillisecond;
+    m_clock->timer->start(static_cast<int>(
+        std::clamp<std::int64_t>(milliseconds, 0, std::numeric_limits<int>::max())));
+}
+
+void Timer::Tick() {
+    const std::int64_t left = Nanoseconds(m_period) - m_clock->sinceStart.nsecsElapsed();
+    if (left > 0) {
+        Wake(left);  // woken early: the Action never comes before the period is over
+        return;
+    }
+    if (m_runMode == kMultiple) {
+        // The next period begins now.
+        m_clock->sinceStart.start();
+        Wake(Nanoseconds(m_period));
+    }
+    Fire();
 }
 
 void Timer::Fire() {

@@ -9,7 +9,8 @@ namespace fw {
 
 // A timer that a window holds among its controls by name. RunMode 0 is off, 1 a single shot
 // (the Action comes once, Period milliseconds after the mode or period was set; the mode then
-// returns to 0), 2 repeating. Event 0 Action "( Timer )".
+// returns to 0), 2 repeating (each Action Period milliseconds after the one before). An Action
+// never comes before its Period has passed. Event 0 Action "( Timer )".
 class Timer : public Control {
   public:
     static constexpr std::int64_t kAction = 0;
@@ -34,6 +35,9 @@ class Timer : public Control {
 
   private:
     void Restart();
+    // Asks the event loop to wake the timer once that much time has passed.
+    void Wake(std::int64_t nanoseconds);
+    void Tick();
     void Fire();
 
     struct Clock;

@@ -288,6 +288,7 @@ void Window::ApplyFlags() {
             flags |= Qt::WindowMaximizeButtonHint;
         }
     }
+    m_widget->SetFrameLine(flags.testFlag(Qt::FramelessWindowHint));
     if (m_widget->windowFlags() == flags) {
         return;
     }

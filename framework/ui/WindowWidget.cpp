@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "framework/ui/KeyText.h"
 #include "framework/ui/TextLayouts.h"
@@ -10,8 +11,49 @@
 
 namespace fw {
 
-WindowWidget::WindowWidget(Window* owner) : m_owner(owner), m_content(new QWidget(this)) {
+namespace {
+
+// A line drawn over everything in the window that lets clicks through to what lies below.
+class FrameLine : public QWidget {
+  public:
+    explicit FrameLine(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+}  // namespace
+
+WindowWidget::WindowWidget(Window* owner)
+    : m_owner(owner), m_content(new QWidget(this)), m_frameLine(new FrameLine(m_content)) {
     setCentralWidget(m_content);
+    m_content->installEventFilter(this);
+}
+
+void WindowWidget::SetFrameLine(bool shown) {
+    m_frameLine->setGeometry(m_content->rect());
+    m_frameLine->raise();
+    m_frameLine->setVisible(shown);
+}
+
+bool WindowWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_content && event->type() == QEvent::Resize) {
+        m_frameLine->setGeometry(m_content->rect());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void WindowWidget::showEvent(QShowEvent* event) {
+    m_frameLine->raise();  // over the controls made since
+    QMainWindow::showEvent(event);
 }
 
 bool WindowWidget::event(QEvent* event) {
@@ -26,6 +68,12 @@ bool WindowWidget::event(QEvent* event) {
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+    // A window without a close button refuses the window manager's (the user's) request to close
+    // it; the program's own Close still closes it.
+    if (event->spontaneous() && m_owner != nullptr && !m_owner->HasCloseButton()) {
+        event->ignore();
+        return;
+    }
     if (m_owner != nullptr) {
         m_owner->HandleClose();
     }

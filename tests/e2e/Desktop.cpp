@@ -1,5 +1,6 @@
 #include "Desktop.h"
 
+#include <X11/Xlib.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -181,6 +182,35 @@ std::vector<int> Desktop::Geometry(const std::string& window) const {
         }
     }
     return geometry;
+}
+
+bool Desktop::RequestClose(const std::string& window) const {
+    Display* display = XOpenDisplay(m_display.substr(m_display.find('=') + 1).c_str());
+    if (display == nullptr) {
+        return false;
+    }
+    XEvent message{};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = std::stoul(window);
+    message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    message.xclient.format = 32;
+    message.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    message.xclient.data.l[1] = CurrentTime;
+    const bool sent =
+        XSendEvent(display, message.xclient.window, False, NoEventMask, &message) != 0;
+    XCloseDisplay(display);  // flushes the message
+    return sent;
+}
+
+void Desktop::DragFromTo(int fromX, int fromY, int toX, int toY) const {
+    std::string steps =
+        "mousemove --sync " + std::to_string(fromX) + " " + std::to_string(fromY) + " mousedown 1";
+    for (int i = 1; i <= 10; ++i) {
+        steps += " sleep 0.05 mousemove --sync " + std::to_string(fromX + (toX - fromX) * i / 10) +
+                 " " + std::to_string(fromY + (toY - fromY) * i / 10);
+    }
+    Xdotool(steps + " sleep 0.3 mousemove --sync " + std::to_string(toX + 1) + " " +
+            std::to_string(toY) + " sleep 0.3 mouseup 1");
 }
 
 void Desktop::ClickAt(int x, int y) const {

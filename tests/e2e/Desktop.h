@@ -58,8 +58,13 @@ class Desktop {
     // The window's position and size on the screen: x, y, width, height.
     std::vector<int> Geometry(const std::string& window) const;
 
+    // Asks the window to close, as a window manager does for its close button or Alt+F4: the
+    // WM_DELETE_WINDOW message.
+    bool RequestClose(const std::string& window) const;
     // Moves the pointer to the screen point and clicks the left button.
     void ClickAt(int x, int y) const;
+    // Presses the left button at one screen point and lets it go at the other, moving in steps.
+    void DragFromTo(int fromX, int fromY, int toX, int toY) const;
     // Types the text, or presses the keys ("ctrl+a"), where the keyboard focus is.
     void Type(const std::string& text) const;
     void Keys(const std::string& keys) const;

@@ -28,6 +28,9 @@ constexpr Point kVariablesField{259, 111};
 constexpr Point kSubjectsField{259, 138};
 constexpr Point kOutputArea{230, 300};
 constexpr Point kCalculateButton{56, 388};
+// The start of the report's second line in the output area, and the report's line height.
+constexpr Point kReportLine2{22, 184};
+constexpr int kReportLineHeight = 12;
 constexpr Point kQuitButton{406, 388};
 constexpr int kContentHeight = 420;
 // The Edit menu's title on the menu bar, from the window's top-left corner.
@@ -86,10 +89,15 @@ class Vantrex : public ::testing::Test {
         return desktop.WaitForWindow("vantrex", "Vantrex Analysis", seconds);
     }
 
-    // Clicks a point of the main window's content, below its menu bar.
-    void ClickMain(const std::string& window, Point at) {
+    // A point of the main window's content, below its menu bar, on the screen.
+    Point OnMain(const std::string& window, Point at) {
         std::vector<int> g = desktop.Geometry(window);
-        desktop.ClickAt(g[0] + at.x, g[1] + g[3] - kContentHeight + at.y);
+        return {g[0] + at.x, g[1] + g[3] - kContentHeight + at.y};
+    }
+
+    void ClickMain(const std::string& window, Point at) {
+        const Point screen = OnMain(window, at);
+        desktop.ClickAt(screen.x, screen.y);
     }
 
     void ClickCentreOf(const std::string& window) {
@@ -150,6 +158,27 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
     Pause(300);
     EXPECT_TRUE(desktop.Screenshot(Screen("main-with-report.png")));
 
+    // Its second and third lines dragged onto the subjects field, which has room for one more
+    // character: the field takes a copy of what fits, and the report keeps both lines.
+    const Point line2 = OnMain(main, kReportLine2);
+    const Point line4 = OnMain(main, {kReportLine2.x, kReportLine2.y + 2 * kReportLineHeight});
+    desktop.DragFromTo(line2.x, line2.y, line4.x, line4.y);
+    const Point subjects = OnMain(main, kSubjectsField);
+    desktop.DragFromTo(line2.x + 40, line2.y + kReportLineHeight / 2, subjects.x, subjects.y);
+    Pause(300);
+    EXPECT_TRUE(desktop.Screenshot(Screen("report-dragged-to-subjects.png")));
+    ClickMain(main, kOutputArea);
+    desktop.Keys("ctrl+a ctrl+c");
+    const std::vector<std::string> kept = Lines(desktop.Clipboard());  // dated anew by Calculate
+    ASSERT_EQ(kept.size(), report.size());
+    EXPECT_EQ(kept[1], report[1]);
+    EXPECT_EQ(kept[2], report[2]);
+    ClickMain(main, kSubjectsField);
+    desktop.Keys("ctrl+a ctrl+c");
+    std::string subjectsField = desktop.Clipboard();  // the N of "Number", where it was dropped
+    EXPECT_EQ(std::erase(subjectsField, 'N'), 1u);
+    EXPECT_EQ(subjectsField, "120");
+
     ClickMain(main, kQuitButton);
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
 }
@@ -179,8 +208,12 @@ TEST_F(Vantrex, AKeyHandsOverTheAboutItemShowsItAgainAndCtrlQQuits) {
 }
 
 TEST_F(Vantrex, TheAboutWindowHandsOverOnItsOwnAfterFourSeconds) {
-    ASSERT_FALSE(WaitForAbout().empty());
+    const std::string about = WaitForAbout();
+    ASSERT_FALSE(about.empty());
     const auto shown = std::chrono::steady_clock::now();
+    // It has no close button: a window manager's request to close it (Alt+F4) is refused, and
+    // its timer still hands over.
+    EXPECT_TRUE(desktop.RequestClose(about));
     const std::string main = WaitForMain(12);
     ASSERT_FALSE(main.empty());
     EXPECT_GE(std::chrono::steady_clock::now() - shown, std::chrono::milliseconds(3000));

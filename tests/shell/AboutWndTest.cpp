@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "ShellFixture.h"
@@ -47,6 +49,12 @@ TEST_F(AboutWindow, OpensShownOnItsOwnWithItsFourControls) {
     EXPECT_EQ(fw::OpenWindows().size(), 1u);
     EXPECT_EQ(OpenWindowsOf(kMain), 0);
     EXPECT_EQ(About(), about);
+    // Without a frame, it stands out from a white window behind it by a grey line along its edge,
+    // drawn over its pictures.
+    const QImage look = about->Content()->grab().toImage();
+    for (QPoint edge : {QPoint(0, 100), QPoint(248, 100), QPoint(124, 0), QPoint(124, 199)}) {
+        EXPECT_EQ(look.pixelColor(edge), QColor(128, 128, 128)) << edge.x() << "," << edge.y();
+    }
 
     fw::Ref<fw::Canvas> graph = about->Graph();
     ASSERT_NE(graph, nullptr);
@@ -121,6 +129,23 @@ TEST_F(AboutWindow, AKeyInItHandsOverAndIsNotClaimed) {
     QTest::keyClick(about->Widget(), Qt::Key_A);
     EXPECT_FALSE(about->IsShown());
     EXPECT_TRUE(main_window::accessors::ControlWnd()->IsShown());
+    // Any key but a modifier alone, the keys that type nothing too.
+    const auto press = [&](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, {}, key == Qt::Key_Escape ? "\x1b" : "");
+        QApplication::sendEvent(about->Widget(), &event);
+    };
+    for (Qt::Key key : {Qt::Key_F1, Qt::Key_Home, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
+                        Qt::Key_Down, Qt::Key_Escape}) {
+        about->Show();
+        press(key);
+        EXPECT_FALSE(about->IsShown()) << QKeySequence(key).toString().toStdString();
+    }
+    about->Show();
+    for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta,
+                        Qt::Key_CapsLock}) {
+        press(key);
+        EXPECT_TRUE(about->IsShown()) << QKeySequence(key).toString().toStdString();
+    }
     // The handlers answer False whatever they are given.
     about->Show();
     EXPECT_FALSE(about->Event_KeyDown("x"));

@@ -3,7 +3,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTest>
 #include <QTextEdit>
 #include <string>
@@ -145,6 +148,20 @@ TEST_F(TextAreas, CharacterLimitHoldsForTyping) {
     View()->selectAll();
     QTest::keyClicks(View(), "9");
     EXPECT_EQ(m_area->Text(), "9");
+    // An area with a limit holds a short entry: no line break, however typed, scrolls its start
+    // out of sight.
+    m_area->SetText("");
+    QTest::keyClicks(View(), "5");
+    QTest::keyClick(View(), Qt::Key_Return);
+    QTest::keyClick(View(), Qt::Key_Return, Qt::ShiftModifier);
+    QKeyEvent separator(QEvent::KeyPress, Qt::Key_unknown, {}, QString(QChar::LineSeparator));
+    QApplication::sendEvent(View(), &separator);
+    QTest::keyClicks(View(), "0");
+    EXPECT_EQ(m_area->Text(), "50");
+    EXPECT_EQ(View()->toPlainText(), "50");
+    // The program's own text is kept as it is.
+    m_area->SetText("1\r2");
+    EXPECT_EQ(m_area->Text(), "1\r2");
 }
 
 TEST_F(TextAreas, CharacterLimitHoldsForPasting) {
@@ -157,11 +174,32 @@ TEST_F(TextAreas, CharacterLimitHoldsForPasting) {
     EXPECT_EQ(m_area->Text(), "1987");
     View()->paste();
     EXPECT_EQ(m_area->Text(), "1987");
-    // Pasted line breaks are one character each.
+    // Line breaks and invisible control characters are left out, the rest kept.
     m_area->SetText("");
-    QApplication::clipboard()->setText("a\r\nbcd");
+    QApplication::clipboard()->setText(
+        "a\r\nb\x01"
+        "c\u2029d");
     View()->paste();
-    EXPECT_EQ(m_area->Text(), "a\rbc");
+    EXPECT_EQ(m_area->Text(), "abcd");
+}
+
+// What is dropped on an area with a limit is copied, as much of it as fits: the area may take
+// less than all of it, so its source must keep the text.
+TEST_F(TextAreas, DropOnAnAreaWithALimitCopiesWhatFits) {
+    fw::SetProperties(m_area,
+                      fw::PropertyListBuilder().Integer("MaximumCharactersAllowed", 4).Build());
+    m_area->SetText("25");
+    QMimeData lines;
+    lines.setText("Number of variables:  100\nNumber of subjects:  2500\n");
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 5), actions, &lines, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(View()->viewport(), &enter);
+    QDropEvent drop(QPointF(5, 5), actions, &lines, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(drop.proposedAction(), Qt::MoveAction);  // as a drag out of another area asks
+    QApplication::sendEvent(View()->viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(m_area->Text(), "Nu25");
 }
 
 TEST_F(TextAreas, NoLimitTakesAWholePaste) {

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <vector>
 
 #include "HostWnd.h"
 #include "framework/testing/TestRuntime.h"
@@ -21,9 +22,12 @@ class TickWnd : public uitest::HostWnd {
     void Timer1_Action(const fw::Ref<fw::Timer>& timer) {
         ++fired;
         firedBy = timer;
+        firedAt.push_back(clock.nsecsElapsed());
     }
     int fired = 0;
     fw::Ref<fw::Timer> firedBy;
+    QElapsedTimer clock;
+    std::vector<qint64> firedAt;  // nanoseconds on the clock
 };
 
 void Wait(int milliseconds) {
@@ -67,6 +71,22 @@ TEST_F(Timers, RepeatingTimerFiresUntilTurnedOff) {
     EXPECT_GE(fired, 2);
     Wait(100);
     EXPECT_EQ(m_window->fired, fired);
+}
+
+// The event loop may wake a timer early (a coarse one by up to 5 % of its interval, about every
+// other time): the Action still never comes before its period has passed.
+TEST_F(Timers, ActionNeverComesBeforeItsPeriodHasPassed) {
+    constexpr qint64 kPeriod = 60;
+    m_timer->SetPeriod(kPeriod);
+    for (int shot = 1; shot <= 10; ++shot) {
+        m_window->clock.start();
+        m_timer->SetRunMode(fw::Timer::kSingle);
+        for (int waited = 0; m_window->fired < shot && waited < 1000; waited += 5) {
+            Wait(5);
+        }
+        ASSERT_EQ(m_window->fired, shot);
+        EXPECT_GE(m_window->firedAt.back(), kPeriod * 1000000) << "shot " << shot;
+    }
 }
 
 TEST_F(Timers, TimerThatIsOffNeverFires) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLayout>
+#include <QSpontaneKeyEvent>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -152,6 +154,23 @@ TEST_F(Windows, ClosingRaisesCloseAndLetsTheWindowGo) {
     EXPECT_FALSE(window->IsShown());
     EXPECT_EQ(fw::GetImplicitWindow("SmallWnd.SmallWnd"), nullptr);
     EXPECT_NE(SmallWndAccessor(), window);  // the accessor builds a new one
+}
+
+// A window without a close button refuses the window manager's request to close it (the
+// platform's close event, a spontaneous one); the program's own Close still closes it.
+TEST_F(Windows, WindowWithoutCloseButtonRefusesOnlyTheUsersClose) {
+    Ref<SmallWnd> window = SmallWndAccessor();
+    fw::SetProperties(window, fw::PropertyListBuilder().Boolean("HasCloseButton", false).Build());
+    window->Show();
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    QApplication::instance()->notify(window->Widget(), &request);
+    EXPECT_FALSE(request.isAccepted());
+    EXPECT_TRUE(window->IsShown());
+    EXPECT_EQ(fw::GetImplicitWindow("SmallWnd.SmallWnd"), window);
+    window->Close();
+    EXPECT_FALSE(window->IsShown());
+    EXPECT_EQ(fw::GetImplicitWindow("SmallWnd.SmallWnd"), nullptr);
 }
 
 // A window whose building fails halfway.
