@@ -32,6 +32,8 @@ bool Contains(const std::array<const char*, N>& names, std::string_view name) {
     return false;
 }
 
+static_assert(sizeof(Color) == 4, "a colour is its four bytes");
+
 template <class T>
 void AppendLittleEndian(std::string& out, T value) {
     static_assert(std::endian::native == std::endian::little, "little-endian hosts only");
@@ -134,49 +136,42 @@ void PropertyListBuilder::Name(std::string_view name, PropertyKind kind) {
     m_bytes.push_back(' ');
 }
 
+template <class T>
+PropertyListBuilder& PropertyListBuilder::Append(std::string_view name, PropertyKind kind,
+                                                 T value) {
+    Name(name, kind);
+    AppendLittleEndian(m_bytes, value);
+    return *this;
+}
+
 PropertyListBuilder& PropertyListBuilder::Text(std::string_view name, std::string_view utf8) {
-    Name(name, PropertyKind::Text);
-    AppendLittleEndian(m_bytes, static_cast<std::uint32_t>(utf8.size()));
+    Append(name, PropertyKind::Text, static_cast<std::uint32_t>(utf8.size()));
     m_bytes.append(utf8);
     return *this;
 }
 
 PropertyListBuilder& PropertyListBuilder::Integer(std::string_view name, std::int64_t value) {
-    Name(name, PropertyKind::Integer);
-    AppendLittleEndian(m_bytes, value);
-    return *this;
+    return Append(name, PropertyKind::Integer, value);
 }
 
 PropertyListBuilder& PropertyListBuilder::Double(std::string_view name, double value) {
-    Name(name, PropertyKind::Double);
-    AppendLittleEndian(m_bytes, value);
-    return *this;
+    return Append(name, PropertyKind::Double, value);
 }
 
 PropertyListBuilder& PropertyListBuilder::Single(std::string_view name, float value) {
-    Name(name, PropertyKind::Single);
-    AppendLittleEndian(m_bytes, value);
-    return *this;
+    return Append(name, PropertyKind::Single, value);
 }
 
 PropertyListBuilder& PropertyListBuilder::Unit(std::string_view name, std::uint8_t value) {
-    Name(name, PropertyKind::Unit);
-    m_bytes.push_back(static_cast<char>(value));
-    return *this;
+    return Append(name, PropertyKind::Unit, value);
 }
 
 PropertyListBuilder& PropertyListBuilder::Color(std::string_view name, fw::Color color) {
-    Name(name, PropertyKind::Color);
-    for (std::uint8_t b : {color.red, color.green, color.blue, color.extra}) {
-        m_bytes.push_back(static_cast<char>(b));
-    }
-    return *this;
+    return Append(name, PropertyKind::Color, color);  // the four bytes in stored order
 }
 
 PropertyListBuilder& PropertyListBuilder::Boolean(std::string_view name, bool value) {
-    Name(name, PropertyKind::Boolean);
-    m_bytes.push_back(value ? '\1' : '\0');
-    return *this;
+    return Append(name, PropertyKind::Boolean, static_cast<std::uint8_t>(value ? 1 : 0));
 }
 
 std::vector<PropertyEntry> DecodePropertyList(const String& list) {
@@ -203,13 +198,9 @@ std::vector<PropertyEntry> DecodePropertyList(const String& list) {
             case PropertyKind::Unit:
                 entry.value = reader.Number<std::uint8_t>(name);
                 break;
-            case PropertyKind::Color: {
-                std::string_view b = reader.Take(4, name);
-                entry.value =
-                    Color{static_cast<std::uint8_t>(b[0]), static_cast<std::uint8_t>(b[1]),
-                          static_cast<std::uint8_t>(b[2]), static_cast<std::uint8_t>(b[3])};
+            case PropertyKind::Color:
+                entry.value = reader.Number<fw::Color>(name);
                 break;
-            }
             case PropertyKind::Boolean: {
                 auto byte = reader.Number<std::uint8_t>(name);
                 if (byte > 1) {

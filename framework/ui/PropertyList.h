@@ -21,7 +21,7 @@ enum class PropertyKind { Text, Integer, Double, Single, Unit, Color, Boolean };
 PropertyKind KindOfProperty(std::string_view name);
 
 struct Color {
-    std::uint8_t red = 0, green = 0, blue = 0, extra = 0;  // stored order
+    std::uint8_t red = 0, green = 0, blue = 0, extra = 0;  // stored order, as its four bytes
     friend bool operator==(const Color&, const Color&) = default;
 };
 
@@ -47,6 +47,9 @@ class PropertyListBuilder {
 
   private:
     void Name(std::string_view name, PropertyKind kind);
+    // The name, then the value's bytes, little-endian.
+    template <class T>
+    PropertyListBuilder& Append(std::string_view name, PropertyKind kind, T value);
     std::string m_bytes;
 };
 
