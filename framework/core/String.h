@@ -24,9 +24,6 @@ class String {
     bool IsEmpty() const { return ByteCount() == 0; }
     std::string ToStdString() const { return std::string(View()); }
 
-    // True when both share the same bytes: a copy, not an equal text built anew.
-    bool SharesBytesWith(const String& other) const { return m_bytes == other.m_bytes && m_bytes; }
-
     friend String operator+(const String& a, const String& b);
     friend bool operator==(const String& a, const String& b) { return a.View() == b.View(); }
 

@@ -1,42 +1,34 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
+#include <vector>
 
-#include "framework/core/Exceptions.h"
-#include "framework/testing/TestRuntime.h"
-#include "framework/ui/Canvas.h"
+#include "HostWnd.h"
+#include "framework/graphics/Picture.h"
 #include "framework/ui/Label.h"
-#include "framework/ui/PropertyList.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
-#include "framework/ui/Timer.h"
-#include "framework/ui/Window.h"
 
 namespace {
 
 using fw::Cast;
 using fw::PropertyListBuilder;
 using fw::Ref;
+using uitest::HostWnd;
 
 template <class T>
 Ref<T> Make() {
     return Cast<T>(T::Record().New());
 }
 
-class SetProperties : public ::testing::Test {
-  protected:
-    void SetUp() override { fw::testing::EnsureRuntimeForTests(); }
-};
-
-// The common head of every control list, as the layouts write it.
+// The head of every control list, as the layouts write it.
 PropertyListBuilder ControlHead(const char* name, std::int64_t left, std::int64_t top,
-                                std::int64_t width, std::int64_t height) {
+                                std::int64_t width, std::int64_t height, std::int64_t tabIndex = 3,
+                                bool tabStop = true) {
     PropertyListBuilder list;
     list.Text("Name", name)
         .Integer("Index", -2147483648LL)
@@ -45,206 +37,192 @@ PropertyListBuilder ControlHead(const char* name, std::int64_t left, std::int64_
         .Integer("Width", width)
         .Integer("Height", height)
         .Boolean("LockLeft", false)
-        .Boolean("LockTop", false)
-        .Boolean("LockRight", false)
-        .Boolean("LockBottom", false)
-        .Integer("TabIndex", 3)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("TabStop", true)
-        .Boolean("AllowAutoDeactivate", true);
+        .Integer("TabIndex", tabIndex)
+        .Boolean("TabStop", tabStop);
     return list;
 }
 
-TEST_F(SetProperties, TextAreaListIsAppliedEntryByEntry) {
-    auto area = Make<fw::TextArea>();
-    fw::String list = ControlHead("EditFldVars", 234, 102, 50, 19)
-                          .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0})
-                          .Boolean("HasBorder", false)
-                          .Boolean("Enabled", false)
-                          .Text("Format", "")
-                          .Double("LineSpacing", 1.0)
-                          .Color("TextColor", {0xFE, 0x7F, 0x0F, 0})
-                          .Boolean("Transparent", false)
-                          .Boolean("Visible", false)
-                          .Text("FontName", "System")
-                          .Single("FontSize", 12.0f)
-                          .Unit("FontUnit", 0)
-                          .Text("Value", "12\r34")
-                          .Integer("TextAlignment", 2)
-                          .Boolean("AllowSpellChecking", true)
-                          .Integer("MaximumCharactersAllowed", 3)
-                          .Text("ValidationMask", "###")
-                          .Text("InitialParent", "")
-                          .Build();
-    fw::SetProperties(area, list);
+using SetProperties = uitest::WindowTest;
 
+TEST_F(SetProperties, ATextAreaTakesItsListEntryByEntry) {
+    auto area = Make<fw::TextArea>();
+    fw::SetProperties(area, ControlHead("EditFldVars", 234, 102, 50, 19)
+                                .Boolean("HasBorder", false)
+                                .Boolean("Enabled", false)
+                                .Double("LineSpacing", 1.0)
+                                .Color("TextColor", {0xFE, 0x7F, 0x0F, 0})
+                                .Boolean("Visible", false)
+                                .Text("FontName", "System")
+                                .Single("FontSize", 12.0f)
+                                .Unit("FontUnit", 0)
+                                .Text("Value", "12\r34")
+                                .Integer("TextAlignment", 2)
+                                .Integer("MaximumCharactersAllowed", 3)
+                                .Text("ValidationMask", "###")
+                                .Build());
     EXPECT_EQ(area->Name(), "EditFldVars");
-    EXPECT_EQ(area->Left(), 234);
-    EXPECT_EQ(area->Top(), 102);
-    EXPECT_EQ(area->Width(), 50);
-    EXPECT_EQ(area->Height(), 19);
     EXPECT_EQ(area->TabIndex(), 3);
     EXPECT_FALSE(area->Enabled());
     EXPECT_FALSE(area->Visible());
     EXPECT_FALSE(area->HasBorder());
     EXPECT_EQ(area->Text(), "12\r34");
-    EXPECT_EQ(area->TextAlignment(), 2);
     EXPECT_EQ(area->MaximumCharactersAllowed(), 3);
     EXPECT_EQ(area->ValidationMask(), "###");
-    EXPECT_EQ(area->FontName(), "System");
-    EXPECT_DOUBLE_EQ(area->FontSize(), 12.0);
-
-    // The widget shows it: red, green, blue in stored order is an orange.
+    // The widget shows it: red, green, blue in stored order is an orange; one logical pixel a
+    // point of the layout.
     auto* view = static_cast<QTextEdit*>(area->Widget());
     EXPECT_EQ(view->palette().color(QPalette::Text), QColor(0xFE, 0x7F, 0x0F));
     EXPECT_EQ(view->geometry(), QRect(234, 102, 50, 19));
     EXPECT_EQ(view->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
-    EXPECT_EQ(view->font().pixelSize(), 12);  // one logical pixel a point of the layout
+    EXPECT_EQ(view->font().pixelSize(), 12);
+    EXPECT_EQ(view->font().family(),
+              QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    // "Courier", in any case, is the platform's monospace font.
+    for (const char* courier : {"Courier", "courier"}) {
+        fw::SetProperties(area, PropertyListBuilder().Text("FontName", courier).Build());
+        EXPECT_EQ(view->font().family(),
+                  QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }
 }
 
-TEST_F(SetProperties, FontNamesResolveToThePlatformsFonts) {
-    auto system = Make<fw::Label>();
-    auto courier = Make<fw::TextArea>();
-    auto lower = Make<fw::TextArea>();
-    fw::SetProperties(system, PropertyListBuilder().Text("FontName", "System").Build());
-    fw::SetProperties(courier, PropertyListBuilder().Text("FontName", "Courier").Build());
-    fw::SetProperties(lower, PropertyListBuilder().Text("FontName", "courier").Build());
-
-    const QFont general = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    EXPECT_EQ(system->Widget()->font().family(), general.family());
-    EXPECT_EQ(courier->Widget()->font().family(), fixed.family());
-    EXPECT_EQ(lower->Widget()->font().family(), fixed.family());
-}
-
-TEST_F(SetProperties, OtherControlsTakeTheirLists) {
+TEST_F(SetProperties, TheOtherControlsTakeTheirLists) {
     auto label = Make<fw::Label>();
     fw::SetProperties(label, ControlHead("StaticText3", 3, 39, 440, 21)
-                                 .Boolean("Multiline", false)
-                                 .Boolean("Selectable", false)
-                                 .Integer("TextAlignment", 2)
                                  .Color("TextColor", {0xFF, 0x99, 0x33, 0})
                                  .Text("Value", "by <b>Someone</b>")
-                                 .Text("DataField", "")
                                  .Build());
-    EXPECT_EQ(label->Text(), "by <b>Someone</b>");
     auto* shown = static_cast<QLabel*>(label->Widget());
+    EXPECT_EQ(shown->text(), "by <b>Someone</b>");
     EXPECT_EQ(shown->textFormat(), Qt::PlainText);  // markup is shown as it is written
     EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(0xFF, 0x99, 0x33));
 
     auto button = Make<fw::PushButton>();
     fw::SetProperties(button, ControlHead("QuitBtn", 366, 376, 80, 25)
-                                  .Integer("MacButtonStyle", 0)
-                                  .Boolean("Cancel", false)
                                   .Text("Caption", "Save & Quit")
                                   .Boolean("Default", true)
                                   .Build());
-    EXPECT_EQ(button->Caption(), "Save & Quit");
     EXPECT_TRUE(button->Default());
     EXPECT_EQ(static_cast<QPushButton*>(button->Widget())->text(), "Save && Quit");
 
-    // A canvas list carries Transparent twice.
-    auto canvas = Make<fw::Canvas>();
+    auto canvas = Make<fw::Canvas>();  // a canvas list carries Transparent twice
     fw::SetProperties(canvas, ControlHead("Canvas1", 0, 0, 466, 47)
                                   .Boolean("Transparent", false)
-                                  .Boolean("DoubleBuffer", false)
                                   .Boolean("Transparent", true)
                                   .Build());
     EXPECT_TRUE(canvas->Transparent());
 
     auto field = Make<fw::TextField>();
-    fw::SetProperties(field, ControlHead("infoFld", 196, 340, 80, 22)
-                                 .Boolean("Password", false)
-                                 .Text("Hint", "")
-                                 .Text("Value", "one\rtwo")
-                                 .Build());
-    EXPECT_EQ(field->Text(), "one\rtwo");  // the single line keeps its CR
+    fw::SetProperties(field,
+                      ControlHead("infoFld", 196, 340, 80, 22).Text("Value", "a\rb").Build());
+    EXPECT_EQ(field->Text(), "a\rb");  // the single line keeps its CR
 
     auto timer = Make<fw::Timer>();
-    fw::SetProperties(timer,
-                      PropertyListBuilder().Integer("Period", 4000).Integer("RunMode", 0).Build());
+    fw::SetProperties(timer, PropertyListBuilder().Integer("Period", 4000).Build());
     EXPECT_EQ(timer->Period(), 4000);
 }
 
-TEST_F(SetProperties, WindowListSetsSizeTitleAndButtons) {
-    auto window = Cast<fw::Window>(fw::Window::Record().New());
+TEST_F(SetProperties, AWindowTakesItsSizeTitleButtonsAndColour) {
+    auto window = Make<fw::Window>();
     fw::SetProperties(window, PropertyListBuilder()
                                   .Integer("Width", 470)
                                   .Integer("Height", 420)
-                                  .Integer("MinimumWidth", 64)
-                                  .Integer("MinimumHeight", 64)
-                                  .Integer("MaximumWidth", 32000)
-                                  .Integer("MaximumHeight", 32000)
-                                  .Integer("Type", 0)
                                   .Text("Title", "Vantrex Analysis")
                                   .Boolean("HasCloseButton", true)
                                   .Boolean("HasMaximizeButton", false)
                                   .Boolean("HasMinimizeButton", true)
-                                  .Boolean("HasFullScreenButton", false)
                                   .Boolean("Resizeable", false)
-                                  .Boolean("Composite", false)
-                                  .Integer("MacProcID", 0)
-                                  .Boolean("FullScreen", false)
-                                  .Integer("DefaultLocation", 0)
-                                  .Boolean("Visible", false)
                                   .Boolean("HasBackgroundColor", true)
                                   .Color("BackgroundColor", {0xFF, 0xFF, 0xFF, 0})
-                                  .Boolean("MenuBarVisible", true)
-                                  .Boolean("LiveResize", false)
                                   .Build());
-    EXPECT_EQ(window->Width(), 470);
-    EXPECT_EQ(window->Height(), 420);
-    EXPECT_EQ(window->Title(), "Vantrex Analysis");
-    EXPECT_FALSE(window->Resizeable());
+    EXPECT_EQ(window->Content()->size(), QSize(470, 420));
     const Qt::WindowFlags flags = window->Widget()->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window->Widget()->windowTitle(), "Vantrex Analysis");
     EXPECT_EQ(window->Content()->palette().color(QPalette::Window), QColor(Qt::white));
-}
 
-TEST_F(SetProperties, SplashTypeIsATitleLessFloatingWindow) {
-    auto window = Cast<fw::Window>(fw::Window::Record().New());
+    // Type 2 is a small title-less floating window, without a menu bar.
     fw::SetProperties(window, PropertyListBuilder().Integer("Type", 2).Build());
     EXPECT_TRUE(window->Widget()->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(window->ShowsMenuBar());
 }
 
-TEST_F(SetProperties, UnknownNameRaisesNamingItAndChangesNothing) {
+// A list is checked whole before anything of it is applied.
+TEST_F(SetProperties, AnUnknownNameOrATruncatedListRaisesAndChangesNothing) {
     auto area = Make<fw::TextArea>();
-    fw::String list = PropertyListBuilder()
-                          .Text("Value", "changed")
-                          .Integer("Width", 300)
-                          .Boolean("Checked", true)  // no property of a TextArea
-                          .Build();
+    const fw::String unknown =
+        PropertyListBuilder().Text("Value", "changed").Boolean("Checked", true).Build();
     try {
-        fw::SetProperties(area, list);
-        FAIL() << "no exception";
+        fw::SetProperties(area, unknown);
+        ADD_FAILURE() << "no exception";
     } catch (const fw::RuntimeException& e) {
         EXPECT_NE(std::string(e.what()).find("Checked"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("TextArea"), std::string::npos) << e.what();
     }
+    const fw::String whole =
+        PropertyListBuilder().Text("Value", "kept out").Integer("Width", 300).Build();
+    EXPECT_THROW(fw::SetProperties(area, fw::String(whole.View().substr(0, whole.ByteCount() - 3))),
+                 fw::RuntimeException);
     EXPECT_EQ(area->Text(), "");
     EXPECT_EQ(area->Width(), 100);
-
-    // The timer's lists hold Period and RunMode only.
-    auto timer = Make<fw::Timer>();
-    EXPECT_THROW(fw::SetProperties(timer, PropertyListBuilder().Text("Name", "T").Build()),
-                 fw::RuntimeException);
+    EXPECT_THROW(
+        fw::SetProperties(Make<fw::Timer>(), PropertyListBuilder().Text("Name", "T").Build()),
+        fw::RuntimeException);
+    EXPECT_THROW(fw::SetProperties(nullptr, whole), fw::NilObjectException);
 }
 
-TEST_F(SetProperties, TruncatedListRaisesAndChangesNothing) {
-    auto label = Make<fw::Label>();
-    fw::String whole =
-        PropertyListBuilder().Text("Value", "kept out").Integer("Width", 300).Build();
-    fw::String cut(whole.View().substr(0, whole.ByteCount() - 3));
-    EXPECT_THROW(fw::SetProperties(label, cut), fw::RuntimeException);
-    EXPECT_EQ(label->Text(), "");
-    EXPECT_EQ(label->Width(), 100);
+// Controls made from lists: the tab goes by TabIndex over those with a tab stop, and a control
+// with an initial parent keeps window coordinates and shows over that control.
+TEST_F(SetProperties, TabOrderAndInitialParentsFollowTheLists) {
+    HostWnd::createControls = [](HostWnd& window) {
+        for (auto [name, top, tabIndex, tabStop, parent] :
+             std::vector<std::tuple<const char*, int, int, bool, const char*>>{
+                 {"EditFldOut", 164, 5, true, ""},
+                 {"EditFldVars", 102, 3, true, ""},
+                 {"EigenFld", 67, 13, true, ""},
+                 {"DisclaimFld", 176, 0, false, "EditFldOut"},
+                 {"EditFldSubs", 129, 4, true, ""}}) {
+            window.AddControl(name, window.New(fw::TextArea::Record()));
+            fw::SetProperties(window.ControlByName(name),
+                              ControlHead(name, 20, top, 300, 60, tabIndex, tabStop)
+                                  .Text("InitialParent", parent)
+                                  .Build());
+        }
+    };
+    Ref<HostWnd> window = HostWnd::Make();
+    const auto widget = [&](const char* name) {
+        return Cast<fw::TextArea>(window->ControlByName(name))->Widget();
+    };
+    QApplication::setActiveWindow(window->Widget());
+    widget("EditFldVars")->setFocus();
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visited, (std::vector<QWidget*>{widget("EditFldSubs"), widget("EditFldOut"),
+                                              widget("EigenFld"), widget("EditFldVars")}));
+    QWidget* disclaimer = widget("DisclaimFld");
+    EXPECT_EQ(disclaimer->geometry(), QRect(20, 176, 300, 60));
+    QWidget* shown = window->Content()->childAt(QPoint(100, 200));
+    EXPECT_TRUE(shown == disclaimer || disclaimer->isAncestorOf(shown));
+}
 
-    EXPECT_THROW(fw::SetProperties(nullptr, whole), fw::NilObjectException);
+TEST_F(SetProperties, ACanvasPaintsItsBackdropAtThePicturesOwnSizeAtTheTopLeft) {
+    auto canvas = HostWnd::Make()->Add<fw::Canvas>("Canvas1");
+    canvas->SetBounds(0, 0, 40, 30);
+    QImage image(10, 8, QImage::Format_RGB32);
+    const QColor red(200, 10, 10);
+    image.fill(red);
+    canvas->SetBackdrop(std::make_shared<fw::Picture>(image));
+    const QImage shot = canvas->Widget()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(9, 7), red);
+    EXPECT_NE(shot.pixelColor(12, 2), red);
+    EXPECT_NE(shot.pixelColor(2, 10), red);
+    canvas->SetBackdrop(nullptr);  // nothing to paint, nothing fails
+    EXPECT_NE(canvas->Widget()->grab().toImage().pixelColor(2, 2), red);
 }
 
 }  // namespace

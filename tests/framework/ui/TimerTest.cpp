@@ -1,34 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-#include <vector>
 
 #include "HostWnd.h"
-#include "framework/testing/TestRuntime.h"
-#include "framework/ui/Delegate.h"
-#include "framework/ui/Timer.h"
 
 namespace {
 
-class TickWnd : public uitest::HostWnd {
-  public:
-    static const fw::ClassRecord& Record() {
-        static const fw::ClassRecord record(fw::ClassRecord::Builder(
-            "TickWnd.TickWnd", &HostWnd::Record(), fw::AllocatorOf<TickWnd>()));
-        return record;
-    }
-    void Timer1_Action(const fw::Ref<fw::Timer>& timer) {
-        ++fired;
-        firedBy = timer;
-        firedAt.push_back(clock.nsecsElapsed());
-    }
-    int fired = 0;
-    fw::Ref<fw::Timer> firedBy;
-    QElapsedTimer clock;
-    std::vector<qint64> firedAt;  // nanoseconds on the clock
-};
+using uitest::HostWnd;
 
 void Wait(int milliseconds) {
     QEventLoop loop;
@@ -36,63 +15,54 @@ void Wait(int milliseconds) {
     loop.exec();
 }
 
-class Timers : public ::testing::Test {
+class Timers : public uitest::WindowTest {
   protected:
     void SetUp() override {
-        fw::testing::EnsureRuntimeForTests();
-        m_window = fw::Cast<TickWnd>(TickWnd::Record().New());
-        m_window->Constructor();
+        WindowTest::SetUp();
+        m_window = HostWnd::Make();
         m_timer = fw::Cast<fw::Timer>(m_window->New(fw::Timer::Record()));
         m_window->AddControl("Timer1", m_timer);
-        m_timer->AddEventHandler(0,
-                                 fw::MakeDelegate(&TickWnd::Timer1_Action, *m_window, "( Timer )"));
+        m_timer->AddEventHandler(fw::Timer::kAction,
+                                 fw::MakeDelegate(&HostWnd::Ticked, *m_window, "( Timer )"));
     }
-    void TearDown() override { fw::CloseAllWindowsSilently(); }
+    std::size_t Fired() const { return m_window->tickedAt.size(); }
 
-    fw::Ref<TickWnd> m_window;
+    fw::Ref<HostWnd> m_window;
     fw::Ref<fw::Timer> m_timer;
 };
 
-TEST_F(Timers, SingleShotFiresOnceAndTurnsItselfOff) {
-    fw::SetProperties(
-        m_timer, fw::PropertyListBuilder().Integer("Period", 30).Integer("RunMode", 1).Build());
-    Wait(250);
-    EXPECT_EQ(m_window->fired, 1);
-    EXPECT_EQ(m_window->firedBy, m_timer);
-    EXPECT_EQ(m_timer->RunMode(), fw::Timer::kOff);
-}
-
-TEST_F(Timers, RepeatingTimerFiresUntilTurnedOff) {
-    m_timer->SetPeriod(20);
-    m_timer->SetRunMode(fw::Timer::kMultiple);
-    Wait(200);
-    m_timer->SetRunMode(fw::Timer::kOff);
-    const int fired = m_window->fired;
-    EXPECT_GE(fired, 2);
-    Wait(100);
-    EXPECT_EQ(m_window->fired, fired);
-}
-
-// The event loop may wake a timer early (a coarse one by up to 5 % of its interval, about every
-// other time): the Action still never comes before its period has passed.
-TEST_F(Timers, ActionNeverComesBeforeItsPeriodHasPassed) {
-    constexpr qint64 kPeriod = 60;
-    m_timer->SetPeriod(kPeriod);
-    for (int shot = 1; shot <= 10; ++shot) {
+// The event loop may wake a timer early: the Action still never comes before its period has
+// passed. A single shot fires once and turns itself off.
+TEST_F(Timers, ASingleShotFiresOnceAndNeverEarly) {
+    constexpr qint64 kPeriod = 30;
+    for (std::size_t shot = 1; shot <= 5; ++shot) {
         m_window->clock.start();
-        m_timer->SetRunMode(fw::Timer::kSingle);
-        for (int waited = 0; m_window->fired < shot && waited < 1000; waited += 5) {
+        fw::SetProperties(m_timer, fw::PropertyListBuilder()
+                                       .Integer("Period", kPeriod)
+                                       .Integer("RunMode", fw::Timer::kSingle)
+                                       .Build());
+        for (int waited = 0; Fired() < shot && waited < 1000; waited += 5) {
             Wait(5);
         }
-        ASSERT_EQ(m_window->fired, shot);
-        EXPECT_GE(m_window->firedAt.back(), kPeriod * 1000000) << "shot " << shot;
+        ASSERT_EQ(Fired(), shot);
+        EXPECT_GE(m_window->tickedAt.back(), kPeriod * 1000000) << "shot " << shot;
+        EXPECT_EQ(m_timer->RunMode(), fw::Timer::kOff);
     }
+    Wait(2 * kPeriod);
+    EXPECT_EQ(Fired(), 5u);
 }
 
-TEST_F(Timers, TimerThatIsOffNeverFires) {
+TEST_F(Timers, ARepeatingTimerFiresUntilTurnedOff) {
     m_timer->SetPeriod(10);
-    Wait(80);
-    EXPECT_EQ(m_window->fired, 0);
+    Wait(30);
+    EXPECT_EQ(Fired(), 0u);  // off until a run mode is set
+    m_timer->SetRunMode(fw::Timer::kMultiple);
+    Wait(100);
+    m_timer->SetRunMode(fw::Timer::kOff);
+    const std::size_t fired = Fired();
+    EXPECT_GE(fired, 2u);
+    Wait(50);
+    EXPECT_EQ(Fired(), fired);
 }
 
 }  // namespace
