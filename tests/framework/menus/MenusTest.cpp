@@ -92,7 +92,10 @@ TEST_F(Menus, TheTreeHoldsEachItemOnceAndFindsItByName) {
 TEST_F(Menus, TheWindowShowsTheBarAsBuiltAndFollowsItsChanges) {
     ASSERT_NE(ShownBar(), nullptr);
     EXPECT_EQ(m_window->Content()->size(), QSize(400, 300));  // the bar comes on top
-    EXPECT_FALSE(Shown(0)->isVisible());                      // empty caption: not shown
+    m_window->log.clear();  // a press is placed on the content, below the bar
+    QTest::mouseClick(m_window->Content(), Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(m_window->log, std::vector<std::string>{"MouseDown 5,6"});
+    EXPECT_FALSE(Shown(0)->isVisible());  // empty caption: not shown
     EXPECT_EQ(Shown(1)->text(), "File");
     EXPECT_EQ(Shown(1, 0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(Shown(1, 0)->menuRole(), QAction::QuitRole);

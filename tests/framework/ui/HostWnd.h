@@ -22,10 +22,10 @@ namespace uitest {
 
 using fw::Ref;
 
-// A document window for tests, shown at 400 x 300 unless the test gives it another list and
-// controls to make. What reaches it is logged in order: its own events, and those of its
-// controls that a test hooks to its handlers below. Its MouseDown, KeyDown and canvas MouseDown
-// answer what the test sets; its About menu handler is bound.
+// A document window for tests: shown at 400 x 300 unless a test gives it another list and
+// controls to make. What reaches it is logged in order, its own events and those of controls
+// hooked to its handlers; its MouseDown, KeyDown and canvas MouseDown answer mouseAnswer and
+// keyAnswer; its About menu handler is bound.
 class HostWnd : public fw::Window {
   public:
     static const fw::ClassRecord& Record() {
@@ -42,17 +42,14 @@ class HostWnd : public fw::Window {
                                                 .Event("KeyDown", &HostWnd::KeyDown));
         return record;
     }
-
     static Ref<HostWnd> Make() {
         auto window = fw::Cast<HostWnd>(Record().New());
         window->Constructor();
         return window;
     }
-
     template <class T>
     Ref<T> Add(const char* name) {
         auto control = fw::Cast<T>(New(T::Record()));
-        control->Constructor();
         AddControl(name, control);
         return control;
     }
@@ -62,7 +59,7 @@ class HostWnd : public fw::Window {
     inline static std::function<void(HostWnd&)> createControls;
 
     void Layout() {
-        log.push_back("Layout");
+        Log("Layout");
         fw::SetProperties(shared_from_this(), !layout.IsEmpty() ? layout
                                                                 : fw::PropertyListBuilder()
                                                                       .Integer("Width", 400)
@@ -71,69 +68,60 @@ class HostWnd : public fw::Window {
                                                                       .Build());
     }
     void CreateControls() {
-        log.push_back("CreateControls");
+        Log("CreateControls");
         if (createControls) {
             createControls(*this);
         }
     }
-    void Activated() { log.push_back("Activate"); }
-    void Closed() { log.push_back("Close"); }
+    void Activated() { Log("Activate"); }
+    void Closed() { Log("Close"); }
     void EnableMenuItems() {
-        log.push_back("EnableMenuItems");
+        Log("EnableMenuItems");
         for (const Ref<fw::MenuItem>& item : enableOnRequest) {
             item->SetEnabled(true);
         }
     }
     void AddMenuHandlers(const Ref<fw::Window>& window) {
-        log.push_back(window.get() == this ? "AddMenuHandlers self" : "AddMenuHandlers other");
+        Log(window.get() == this ? "AddMenuHandlers self" : "AddMenuHandlers other");
         AddMenuHandler("AboutVantrex", fw::MakeDelegate(&HostWnd::About, *this));
     }
-    bool MouseDown(std::int64_t x, std::int64_t y) {
-        log.push_back("MouseDown " + std::to_string(x) + "," + std::to_string(y));
-        return mouseAnswer;
-    }
-    bool KeyDown(const fw::String& key) {
-        log.push_back("KeyDown " + key.ToStdString());
-        return keyAnswer;
-    }
-    bool About() {
-        log.push_back("About");
-        return false;
-    }
+    bool MouseDown(std::int64_t x, std::int64_t y) { return Log("MouseDown", x, y); }
+    bool KeyDown(const fw::String& key) { return Log("KeyDown " + key.ToStdString(), keyAnswer); }
+    bool About() { return Log("About", false); }
 
-    // Handlers for the controls' events.
-    void Changed(const Ref<fw::TextArea>& area) { log.push_back("TextChange " + Text(area)); }
+    // Handlers for the controls' events; a text area keeps an x out.
+    void Changed(const Ref<fw::TextArea>& area) { Log("TextChange " + area->Text().ToStdString()); }
     bool Typed(const Ref<fw::TextArea>& area, const fw::String& key) {
-        log.push_back("KeyDown " + key.ToStdString() + " in " + area->Name().ToStdString());
-        return key == "x";  // x is kept out; every other key is typed
+        return Log("KeyDown " + key.ToStdString() + " in " + Name(area), key == "x");
     }
-    void Focused(const Ref<fw::TextArea>& area) { log.push_back("GotFocus " + Name(area)); }
-    void Entered(const Ref<fw::TextArea>& area) { log.push_back("MouseEnter " + Name(area)); }
+    void Focused(const Ref<fw::TextArea>& area) { Log("GotFocus " + Name(area)); }
+    void Entered(const Ref<fw::TextArea>& area) { Log("MouseEnter " + Name(area)); }
     void Pushed(const Ref<fw::PushButton>& button) {
-        log.push_back("Action " + Name(button));
+        Log("Action " + Name(button));
         if (failPush) {
             throw fw::NilObjectException("no output area");
         }
     }
     bool Pressed(const Ref<fw::Canvas>& canvas, std::int64_t x, std::int64_t y) {
-        log.push_back(Name(canvas) + " " + std::to_string(x) + "," + std::to_string(y));
-        return mouseAnswer;
+        return Log(Name(canvas), x, y);
     }
     void Ticked(const Ref<fw::Timer>&) { tickedAt.push_back(clock.nsecsElapsed()); }
 
     std::vector<std::string> log;
-    bool mouseAnswer = false;
-    bool keyAnswer = false;
-    bool failPush = false;
+    bool mouseAnswer = false, keyAnswer = false, failPush = false;
     std::vector<Ref<fw::MenuItem>> enableOnRequest;
     QElapsedTimer clock;
     std::vector<qint64> tickedAt;  // nanoseconds on the clock
 
   private:
-    static std::string Name(const Ref<fw::Control>& control) {
-        return control->Name().ToStdString();
+    bool Log(const std::string& entry, bool answer = false) {
+        log.push_back(entry);
+        return answer;
     }
-    static std::string Text(const Ref<fw::TextArea>& area) { return area->Text().ToStdString(); }
+    bool Log(const std::string& what, std::int64_t x, std::int64_t y) {
+        return Log(what + " " + std::to_string(x) + "," + std::to_string(y), mouseAnswer);
+    }
+    static std::string Name(const Ref<fw::Control>& c) { return c->Name().ToStdString(); }
 };
 
 // Tests with windows: the runtime is up, and every window goes at the end.

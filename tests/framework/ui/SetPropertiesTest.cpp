@@ -49,28 +49,23 @@ TEST_F(SetProperties, ATextAreaTakesItsListEntryByEntry) {
     fw::SetProperties(area, ControlHead("EditFldVars", 234, 102, 50, 19)
                                 .Boolean("HasBorder", false)
                                 .Boolean("Enabled", false)
-                                .Double("LineSpacing", 1.0)
                                 .Color("TextColor", {0xFE, 0x7F, 0x0F, 0})
                                 .Boolean("Visible", false)
                                 .Text("FontName", "System")
                                 .Single("FontSize", 12.0f)
-                                .Unit("FontUnit", 0)
                                 .Text("Value", "12\r34")
                                 .Integer("TextAlignment", 2)
                                 .Integer("MaximumCharactersAllowed", 3)
-                                .Text("ValidationMask", "###")
                                 .Build());
     EXPECT_EQ(area->Name(), "EditFldVars");
-    EXPECT_EQ(area->TabIndex(), 3);
-    EXPECT_FALSE(area->Enabled());
-    EXPECT_FALSE(area->Visible());
-    EXPECT_FALSE(area->HasBorder());
     EXPECT_EQ(area->Text(), "12\r34");
     EXPECT_EQ(area->MaximumCharactersAllowed(), 3);
-    EXPECT_EQ(area->ValidationMask(), "###");
     // The widget shows it: red, green, blue in stored order is an orange; one logical pixel a
     // point of the layout.
     auto* view = static_cast<QTextEdit*>(area->Widget());
+    EXPECT_FALSE(view->isEnabled());
+    EXPECT_TRUE(view->isHidden());
+    EXPECT_EQ(view->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(view->palette().color(QPalette::Text), QColor(0xFE, 0x7F, 0x0F));
     EXPECT_EQ(view->geometry(), QRect(234, 102, 50, 19));
     EXPECT_EQ(view->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
