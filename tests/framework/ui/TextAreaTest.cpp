@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTest>
@@ -177,16 +175,6 @@ TEST_F(TextAreas, ALimitHoldsForTypingPastingAndDropping) {
 
     m_area->SetText("1\r2");
     EXPECT_EQ(m_area->Text(), "1\r2");
-}
-
-// The program's pieces are laid out together, at the latest when the event loop turns.
-TEST_F(TextAreas, AppendedLinesAreLaidOutByTheNextTurnOfTheLoop) {
-    for (int row = 0; row < 40; ++row) {
-        Append("row\n");
-    }
-    QApplication::processEvents();
-    const double lineHeight = QFontMetricsF(View()->document()->defaultFont()).lineSpacing();
-    EXPECT_GE(View()->document()->documentLayout()->documentSize().height(), 40 * lineHeight);
 }
 
 }  // namespace
