@@ -37,6 +37,7 @@ TextAreaView::TextAreaView(TextArea* owner) : m_owner(owner) {
     setAcceptRichText(false);
     setTabChangesFocus(true);
     document()->setDocumentMargin(2);
+    document()->clearUndoRedoStacks();  // the margin is no edit of the user's
 }
 
 TextAreaView::~TextAreaView() {

@@ -144,6 +144,8 @@ TEST_F(Menus, ChoosingAnItemCallsTheWindowsHandlerAndQuitQuitsByItsShortcut) {
 TEST_F(Menus, TheEditItemsActOnTheFocusedTextArea) {
     QApplication::setActiveWindow(m_window->Widget());
     m_area->SetFocus();
+    Open(2);
+    EXPECT_FALSE(Enabled("EditUndo")) << "a new area has nothing to undo";
     m_area->SetText("hello world");
     auto* view = static_cast<QTextEdit*>(m_area->Widget());
     m_area->SetSelStart(6);
