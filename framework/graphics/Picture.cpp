@@ -48,9 +48,8 @@ void Picture::SetFolderForTesting(const String& folder) {
 
 Ref<Picture> Picture::OpenFromApp(const String& fileName) {
     QString name = ToQString(fileName);
-    // Only a plain file name: no way out of the pictures folder.
-    if (name.isEmpty() || name.contains('/') || name.contains('\\') || name == "." ||
-        name == "..") {
+    // Only a plain file name: no way out of the pictures folder ("." and ".." are no files).
+    if (name.isEmpty() || name.contains('/') || name.contains('\\')) {
         return nullptr;
     }
     for (const QString& folder : CandidateFolders()) {

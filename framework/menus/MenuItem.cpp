@@ -13,8 +13,6 @@ struct MenuItem::Shown {
     std::vector<QPointer<QAction>> actions;
 };
 
-namespace {}  // namespace
-
 const ClassRecord& MenuItem::Record() {
     static const ClassRecord record(
         ClassRecord::Builder("MenuItem", nullptr, AllocatorOf<MenuItem>()));
@@ -117,9 +115,10 @@ void MenuItem::UpdateShown() {
 String PlatformShortcut(const String& shortcut) {
     std::string text = shortcut.ToStdString();
     const std::string command = "Cmd";
+    const std::string control = "Ctrl";
     for (std::size_t at = text.find(command); at != std::string::npos;
-         at = text.find(command, at + 4)) {
-        text.replace(at, command.size(), "Ctrl");
+         at = text.find(command, at + control.size())) {
+        text.replace(at, command.size(), control);
     }
     return String(std::move(text));
 }
