@@ -20,16 +20,6 @@ namespace e2e {
 
 namespace {
 
-int StatusOf(int raw) {
-    if (WIFEXITED(raw)) {
-        return WEXITSTATUS(raw);
-    }
-    if (WIFSIGNALED(raw)) {
-        return 128 + WTERMSIG(raw);
-    }
-    return -1;
-}
-
 std::string Quoted(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
@@ -38,37 +28,15 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-std::string Chomp(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
-    return text;
-}
-
 }  // namespace
 
-Process::Process(const std::vector<std::string>& argv,
-                 const std::vector<std::string>& environment) {
-    std::vector<std::string> env;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        env.emplace_back(*entry);
-    }
-    for (const std::string& entry : environment) {
-        const std::string key = entry.substr(0, entry.find('=') + 1);
-        std::erase_if(env, [&](const std::string& e) { return e.rfind(key, 0) == 0; });
-        env.push_back(entry);
-    }
+Process::Process(const std::vector<std::string>& argv) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& entry : env) {
-        envp.push_back(entry.data());
-    }
-    envp.push_back(nullptr);
-    if (posix_spawnp(&m_pid, args[0], nullptr, nullptr, args.data(), envp.data()) != 0) {
+    if (posix_spawnp(&m_pid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
         throw std::runtime_error("cannot start " + argv[0]);
     }
 }
@@ -86,16 +54,15 @@ Process::~Process() {
 std::optional<int> Process::WaitForExit(int milliseconds) {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!m_status) {
-        int raw = 0;
-        if (waitpid(m_pid, &raw, WNOHANG) == m_pid) {
-            m_status = StatusOf(raw);
-            break;
-        }
+    int raw = 0;
+    while (!m_status && waitpid(m_pid, &raw, WNOHANG) != m_pid) {
         if (std::chrono::steady_clock::now() >= deadline) {
-            break;
+            return std::nullopt;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (!m_status) {
+        m_status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
     }
     return m_status;
 }
@@ -107,8 +74,8 @@ Desktop::Desktop() {
         return;
     }
     m_server.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]),
-                                              "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                     std::vector<std::string>{});
+                                              "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                              "-noreset"});
     close(fds[1]);
     std::string number;
     pollfd wait{fds[0], POLLIN, 0};
@@ -122,27 +89,23 @@ Desktop::Desktop() {
     }
 }
 
-Desktop::~Desktop() = default;
-
-CommandResult Desktop::Run(const std::string& command, int seconds) const {
+std::string Desktop::Run(const std::string& command, int seconds) const {
     const std::string line = "env " + m_display + " timeout " + std::to_string(seconds) +
                              " sh -c " + Quoted(command) + " 2>/dev/null";
-    CommandResult result;
-    FILE* pipe = popen(line.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
+    std::string output;
+    if (FILE* pipe = popen(line.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n = 0; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            output.append(buffer, n);
+        }
+        pclose(pipe);
     }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.output.append(buffer, n);
-    }
-    result.status = StatusOf(pclose(pipe));
-    return result;
+    return output;
 }
 
 std::string Desktop::Xdotool(const std::string& arguments, int seconds) const {
-    return Chomp(Run("xdotool " + arguments, seconds).output);
+    const std::string output = Run("xdotool " + arguments, seconds);
+    return output.substr(0, output.find('\n'));
 }
 
 std::string Desktop::WaitForWindow(const std::string& program, const std::string& title,
@@ -150,10 +113,9 @@ std::string Desktop::WaitForWindow(const std::string& program, const std::string
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     do {
         std::istringstream windows(
-            Xdotool("search --onlyvisible --classname " + Quoted("^" + program + "$")));
-        std::string window;
-        while (std::getline(windows, window)) {
-            if (!window.empty() && Xdotool("getwindowname " + window) == title) {
+            Run("xdotool search --onlyvisible --classname " + Quoted("^" + program + "$")));
+        for (std::string window; std::getline(windows, window);) {
+            if (Xdotool("getwindowname " + window) == title) {
                 return window;
             }
         }
@@ -163,25 +125,10 @@ std::string Desktop::WaitForWindow(const std::string& program, const std::string
 }
 
 std::vector<int> Desktop::Geometry(const std::string& window) const {
-    // "X=..", "Y=..", "WIDTH=..", "HEIGHT=.." lines, among others.
-    std::istringstream lines(Xdotool("getwindowgeometry --shell " + window));
-    std::vector<int> geometry(4, -1);
-    std::string line;
-    while (std::getline(lines, line)) {
-        const std::size_t eq = line.find('=');
-        const std::string key = line.substr(0, eq);
-        const int value = eq == std::string::npos ? -1 : std::stoi(line.substr(eq + 1));
-        if (key == "X") {
-            geometry[0] = value;
-        } else if (key == "Y") {
-            geometry[1] = value;
-        } else if (key == "WIDTH") {
-            geometry[2] = value;
-        } else if (key == "HEIGHT") {
-            geometry[3] = value;
-        }
-    }
-    return geometry;
+    std::vector<int> g(4, -1);
+    std::sscanf(Run("xdotool getwindowgeometry --shell " + window).c_str(),
+                "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &g[0], &g[1], &g[2], &g[3]);
+    return g;
 }
 
 bool Desktop::RequestClose(const std::string& window) const {
@@ -226,11 +173,11 @@ void Desktop::Keys(const std::string& keys) const {
 }
 
 std::string Desktop::Clipboard() const {
-    return Run("xclip -o -selection clipboard", 5).output;
+    return Run("xclip -o -selection clipboard", 5);
 }
 
 bool Desktop::Screenshot(const std::string& path) const {
-    return Run("import -window root " + Quoted(path), 15).status == 0;
+    return Run("import -window root " + Quoted(path) + " && echo saved", 15) == "saved\n";
 }
 
 }  // namespace e2e

@@ -1,150 +1,181 @@
-// The window's handlers besides Calculate and Print: the disclaimer, the help picture, Clear,
-// Quit, closing, and the About menu item.
+// The window's handlers besides Print: Calculate through the real window (the keys typed into its
+// fields, the tables in its hidden text areas, the report in its output area with the window's
+// line ends), the disclaimer, the help picture, Clear, Quit, closing, and the About menu item
+// with the real shell behind it.
 #include <QEnterEvent>
+#include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "ShellStandIns.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/Text.h"
 #include "framework/menus/AppleMenuItem.h"
+#include "framework/menus/MenuBar.h"
 #include "framework/menus/MenuCommands.h"
-#include "framework/ui/Canvas.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Label.h"
 #include "framework/ui/Runtime.h"
-#include "framework/ui/TextField.h"
 #include "main_window/Texts.h"
+#include "shell/AboutAccessors.h"
+#include "shell/Menu.h"
+#include "shell/Startup.h"
+#include "shell/Vantrex.h"
+#include "tests/support/TestText.h"
 
 namespace mwtest {
 namespace {
 
-// Each way of reaching the output area, on a new window each time: the disclaimer goes.
-TEST_F(MainWindowTest, DisclaimerGoesWhenThePointerEntersTheOutputArea) {
-    ASSERT_TRUE(window->DisclaimFld()->Visible());
+TEST_F(MainWindowTest, CalculateWritesTheWholeReportIntoTheOutputArea) {
+    ClickHelp();                          // the output area holds the information text first
+    Type(window->EditFldVars(), "1000");  // the fields take 3 and 4 characters
+    Type(window->EditFldSubs(), "25000");
+    window->CalculateBtn()->Push();
+
+    const std::string out = Out();
+    ASSERT_EQ(testsupport::Lines(out).size(), 111u);  // nothing is left of the earlier text
+    EXPECT_NE(out.find("\rNumber of variables:  100\rNumber of subjects:  2500\r"),
+              std::string::npos);
+    // The eight head lines end with the window's CR, everything after with EndOfLine.
+    std::size_t at = 0;
+    for (int i = 0; i < 8; ++i) {
+        at = out.find_first_of("\r\n", at);
+        ASSERT_EQ(out.at(at++), '\r') << "head line " << i;
+    }
+    const std::string eol = fw::EndOfLine().ToStdString();
+    // Every row, in order, from the window's two tables: the random eigenvalues of a correlation
+    // matrix add up to the number of variables, and descend; the standard errors are small.
+    static const std::regex row(R"(    ([ \d]{3}) {15}(\d\.\d{4}) {15}(\.\d{4}))");
+    double sum = 0;
+    double last = 1e9;
+    for (int i = 1; i <= 100; ++i) {
+        const std::size_t end = out.find(eol, at);
+        const std::string line = out.substr(at, end - at);
+        at = end + eol.size();
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(line, match, row)) << line;
+        EXPECT_EQ(std::stoi(match[1]), i);
+        EXPECT_LE(std::stod(match[2]), last) << line;
+        last = std::stod(match[2]);
+        sum += last;
+        EXPECT_LT(std::stod(match[3]), 0.01) << line;
+    }
+    EXPECT_NEAR(sum, 100.0, 0.01);
+    EXPECT_EQ(out.substr(at), std::string(60, '+') + eol + "\r" +
+                                  "Vantrex Analysis (c) 2000-2020 Vantrex Analytics." + eol);
+}
+
+// The window's limits, inclusive, and what the user hears and sees for an entry beyond them.
+TEST_F(MainWindowTest, EntriesBeyondTheLimitsBeepTellAndTakeTheFocus) {
+    const std::vector<std::string> rejected = {"beep",
+                                               "msgbox: Number of subjects must be 100-2,500",
+                                               "focus: EditFldSubs",
+                                               "msgbox: Number of variables must be 5-100.",
+                                               "beep",
+                                               "focus: EditFldVars"};
+    for (const auto& [vars, subs] : {std::pair{"4", "99"}, {"101", "2501"}, {"5", "100"}}) {
+        SCOPED_TRACE(std::string(vars) + "/" + subs);
+        const bool accepted = std::string(vars) == "5";
+        window->EditFldOut()->SetText("earlier");
+        recorder.Clear();
+        Calculate(vars, subs);
+        EXPECT_EQ(recorder.Events(),
+                  accepted ? std::vector<std::string>{"focus: EditFldVars"} : rejected);
+        EXPECT_EQ(Out() == "earlier", !accepted);
+    }
+}
+
+// Each in turn, with the disclaimer shown again before it.
+TEST_F(MainWindowTest, EveryReachForTheOutputAreaHidesTheDisclaimer) {
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QApplication::sendEvent(window->EditFldOut()->Widget(), &enter);
-    EXPECT_FALSE(window->DisclaimFld()->Visible());
-    EXPECT_FALSE(window->DisclaimFld()->Widget()->isVisible());
-}
-
-TEST_F(MainWindowTest, DisclaimerGoesWhenTheOutputAreaTakesTheFocus) {
-    ASSERT_TRUE(window->DisclaimFld()->Visible());
-    window->EditFldVars()->SetFocus();  // the input fields leave it alone
-    EXPECT_TRUE(window->DisclaimFld()->Visible());
-    window->EditFldOut()->SetFocus();
-    EXPECT_FALSE(window->DisclaimFld()->Visible());
-}
-
-TEST_F(MainWindowTest, KeyInTheOutputAreaHidesTheDisclaimerAndIsStillTyped) {
-    window->EditFldOut()->Widget()->setFocus();
-    window->DisclaimFld()->SetVisible(true);  // as before any focus came
-    QTest::keyClicks(window->EditFldOut()->Widget(), "ok");
-    EXPECT_FALSE(window->DisclaimFld()->Visible());
-    EXPECT_EQ(window->EditFldOut()->Text(), "ok");
-}
-
-TEST_F(MainWindowTest, DisclaimerGoesOnClearHelpAndCalculate) {
-    window->ClearBtn()->Push();
-    EXPECT_FALSE(window->DisclaimFld()->Visible());
-
-    window->DisclaimFld()->SetVisible(true);
-    QTest::mouseClick(window->Canvas2()->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(window->DisclaimFld()->Visible());
-
-    window->DisclaimFld()->SetVisible(true);
-    Calculate("", "");  // even when both entries are rejected
-    EXPECT_FALSE(window->DisclaimFld()->Visible());
-}
-
-TEST_F(MainWindowTest, HelpPictureReplacesTheReportWithOneCopyOfTheInformation) {
-    Calculate("7", "120");
-    window->EditFldVars()->SetFocus();
-    recorder.Clear();
-    QTest::mouseClick(window->Canvas2()->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(window->EditFldOut()->Text(), window->infoFld()->Text());
-    QTest::mouseClick(window->Canvas2()->Widget(), Qt::LeftButton, {}, QPoint(9, 9));
-    EXPECT_EQ(window->EditFldOut()->Text(), main_window::InformationText());
-    // Neither the focus nor the state moved.
-    EXPECT_TRUE(recorder.Events().empty());
-    EXPECT_TRUE(window->EditFldVars()->HasFocus());
-    EXPECT_EQ(window->Vars, 7);
-    EXPECT_EQ(window->Subs, 120);
-}
-
-TEST_F(MainWindowTest, ClearEmptiesTheFieldsAndKeepsTheAcceptedNumbers) {
-    Calculate("7", "120");
-    window->EditFldOut()->SetFocus();
-    recorder.Clear();
-    window->ClearBtn()->Push();
-    EXPECT_EQ(window->EditFldVars()->Text(), "");
-    EXPECT_EQ(window->EditFldSubs()->Text(), "");
-    EXPECT_EQ(window->EditFldOut()->Text(), "");
-    EXPECT_EQ(recorder.Events(), (std::vector<std::string>{"focus: EditFldVars"}));
-    EXPECT_TRUE(window->EditFldVars()->HasFocus());
-    EXPECT_EQ(window->Vars, 7);
-    EXPECT_EQ(window->Subs, 120);
-}
-
-TEST_F(MainWindowTest, TypingInTheInputFieldsChangesOnlyTheirText) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"the pointer entering",
+         [&] { QApplication::sendEvent(window->EditFldOut()->Widget(), &enter); }},
+        {"the focus coming", [&] { window->EditFldOut()->SetFocus(); }},
+        {"a key, which is still typed",
+         [&] { QTest::keyClicks(window->EditFldOut()->Widget(), "ok"); }},
+        {"Clear", [&] { window->ClearBtn()->Push(); }},
+        {"the help picture", [&] { ClickHelp(); }},
+        {"Calculate, even with both entries rejected", [&] { Calculate("", ""); }},
+    };
+    // Typing into the input fields changes nothing but their text.
     Type(window->EditFldVars(), "12");
     Type(window->EditFldSubs(), "300");
     EXPECT_EQ(window->EditFldVars()->Text(), "12");
     EXPECT_EQ(window->EditFldSubs()->Text(), "300");
-    EXPECT_EQ(window->EditFldOut()->Text(), "");
+    EXPECT_EQ(Out(), "");
     EXPECT_TRUE(window->DisclaimFld()->Visible());
-    EXPECT_EQ(window->Vars, 0);
-}
-
-TEST_F(MainWindowTest, QuitAndCloseBothAskToQuitWithCodeZero) {
-    ASSERT_FALSE(fw::QuitRequested());
-    window->QuitBtn()->Push();
-    EXPECT_TRUE(fw::QuitRequested());
-    window->Close();  // a second request is harmless
-    EXPECT_EQ(fw::RuntimeExit(), 0);
-    fw::RuntimeRun();  // returns at once and takes the request back
-    EXPECT_FALSE(fw::QuitRequested());
-
-    window = main_window::accessors::ControlWnd();
-    window->Close();
-    EXPECT_TRUE(fw::QuitRequested());
-    EXPECT_EQ(fw::GetImplicitWindow("ControlWnd.ControlWnd"), nullptr);
-    fw::RuntimeRun();
-}
-
-TEST_F(MainWindowTest, AboutItemIsEnabledAndShowsTheOneAboutWindow) {
-    AboutItem()->SetEnabled(false);
-    window->RaiseEvent("EnableMenuItems");
-    EXPECT_TRUE(AboutItem()->Enabled());
-
-    fw::ChooseMenuItem(*window, AboutItem());
-    auto about = AboutWindow();
-    EXPECT_TRUE(about->IsShown());
-    fw::ChooseMenuItem(*window, AboutItem());  // already shown: the same window again
-    EXPECT_EQ(AboutWindow(), about);
-    int aboutWindows = 0;
-    for (const auto& open : fw::OpenWindows()) {
-        aboutWindows += open->Class().Name() == "AboutStandIn.AboutStandIn" ? 1 : 0;
+    for (const auto& [way, act] : ways) {
+        SCOPED_TRACE(way);
+        window->DisclaimFld()->SetVisible(true);
+        act();
+        EXPECT_FALSE(window->DisclaimFld()->Visible());
+        EXPECT_FALSE(window->DisclaimFld()->Widget()->isVisible());
+        EXPECT_EQ(Out() == "ok", std::string(way).starts_with("a key"));
     }
-    EXPECT_EQ(aboutWindows, 1);
-    EXPECT_FALSE(window->AboutVantrex_Action());
 }
 
-// A menu bar without the About item: enabling fails with the framework's message, and the
-// window goes on working.
-TEST_F(MainWindowTest, MissingAboutItemIsReportedAndHarmless) {
-    SetAboutItemMissing(true);
-    window->RaiseEvent("EnableMenuItems");
-    SetAboutItemMissing(false);
-    ASSERT_EQ(recorder.Events().size(), 1u);
-    EXPECT_NE(recorder.Events()[0].find("NilObjectException"), std::string::npos)
-        << recorder.Events()[0];
+TEST_F(MainWindowTest, HelpPictureReplacesTheOutputWithOneCopyOfTheInformation) {
     Calculate("7", "120");
+    window->EditFldVars()->SetFocus();
+    recorder.Clear();
+    ClickHelp();
+    ClickHelp();
+    EXPECT_EQ(window->EditFldOut()->Text(), main_window::InformationText());
+    EXPECT_TRUE(recorder.Events().empty());
+    EXPECT_TRUE(window->EditFldVars()->HasFocus());
     EXPECT_EQ(window->Vars, 7);
 }
 
-// AddMenuHandlers takes only a main window.
-TEST_F(MainWindowTest, MenuHandlersBindOnlyToAMainWindow) {
-    EXPECT_THROW(window->AddMenuHandlers(AboutWindow()), fw::IllegalCastException);
-    EXPECT_THROW(window->AddMenuHandlers(nullptr), fw::NilObjectException);
-    EXPECT_NO_THROW(window->AddMenuHandlers(window));
+TEST_F(MainWindowTest, ClearEmptiesTheFieldsAndGoesToTheVariables) {
+    Calculate("7", "120");
+    window->EditFldOut()->SetFocus();
+    recorder.Clear();
+    window->ClearBtn()->Push();
+    for (const auto& field : {window->EditFldVars(), window->EditFldSubs(), window->EditFldOut()}) {
+        EXPECT_EQ(field->Text(), "") << field->Name().ToStdString();
+    }
+    EXPECT_EQ(recorder.Events(), std::vector<std::string>{"focus: EditFldVars"});
+}
+
+TEST_F(MainWindowTest, QuitAndCloseBothAskToQuitWithCodeZero) {
+    const std::function<void()> ways[] = {[&] { window->QuitBtn()->Push(); },
+                                          [&] { window->Close(); }};
+    for (const auto& quit : ways) {
+        window = main_window::accessors::ControlWnd();
+        quit();
+        EXPECT_TRUE(fw::QuitRequested());
+        EXPECT_EQ(fw::RuntimeExit(), 0);
+        fw::RuntimeRun();  // returns at once and takes the request back
+    }
+}
+
+TEST_F(MainWindowTest, AboutItemIsEnabledAndShowsTheAboutWindow) {
+    shell::NewAppInstance();
+    shell::AboutVantrex()->SetEnabled(false);
+    window->RaiseEvent("EnableMenuItems");
+    EXPECT_TRUE(shell::AboutVantrex()->Enabled());
+    fw::ChooseMenuItem(*window, shell::AboutVantrex());
+    EXPECT_TRUE(shell::AboutWnd()->IsShown());
+    // A menu bar without the item: enabling it raises rather than crashes.
+    shell::App()->SetMenuBar(std::make_shared<fw::MenuBar>());
+    EXPECT_THROW(window->Event_EnableMenuItems(), fw::NilObjectException);
+    fw::RuntimeRegisterAppObject(nullptr);
+    shell::classes::Menu::implicitInstance = nullptr;
+}
+
+TEST_F(MainWindowTest, WithoutItsControlsTheHandlersRaiseInsteadOfCrashing) {
+    auto bare = fw::Cast<main_window::ControlWnd>(main_window::ControlWnd::Record().New());
+    bare->Event_Activate();
+    EXPECT_EQ(bare->EditFldOut(), nullptr);
+    EXPECT_THROW(bare->ClearBtn_Action(nullptr), fw::NilObjectException);
+    EXPECT_THROW(bare->Canvas2_MouseDown(nullptr, 0, 0), fw::NilObjectException);
+    EXPECT_THROW(bare->CalculateBtn_Action(nullptr), fw::NilObjectException);
+    EXPECT_THROW(bare->AddMenuHandlers(nullptr), fw::NilObjectException);
+    EXPECT_THROW(bare->AddMenuHandlers(shell::AboutWnd()), fw::IllegalCastException);
+    bare->AddControl("EditFldOut", bare->New(fw::Label::Record()));
+    EXPECT_THROW(bare->EditFldOut(), fw::IllegalCastException);
 }
 
 }  // namespace

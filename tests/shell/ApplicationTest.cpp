@@ -1,84 +1,71 @@
-#include <gtest/gtest.h>
+// The application object and its menu bar.
+#include <string>
+#include <vector>
 
-#include "framework/core/Text.h"
+#include "ShellFixture.h"
 #include "framework/menus/AppleMenuItem.h"
-#include "framework/testing/TestRuntime.h"
-#include "shell/Menu.h"
-#include "shell/Startup.h"
+#include "framework/menus/QuitMenuItem.h"
 #include "shell/Vantrex.h"
 
 namespace {
 
-class ApplicationObject : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        fw::testing::EnsureRuntimeForTests();
-        fw::RuntimeRegisterAppObject(nullptr);
-    }
-    void TearDown() override {
-        fw::RuntimeRegisterAppObject(nullptr);
-        shell::classes::Menu::implicitInstance = nullptr;
-    }
-};
+using Application = shelltest::ShellTest;
 
-TEST_F(ApplicationObject, IsNilUntilRegisteredThenAlwaysTheSameObject) {
-    EXPECT_EQ(shell::App(), nullptr);
-    shell::NewAppInstance();
-    fw::Ref<shell::classes::Vantrex> app = shell::App();
+TEST_F(Application, IsRegisteredWithItsVersionDataAndTheOneMenuBar) {
+    const fw::Ref<shell::classes::Vantrex> app = shell::App();
     ASSERT_NE(app, nullptr);
-    EXPECT_EQ(shell::App(), app);
     EXPECT_EQ(fw::GetAppObject(), app);
-    // It carries the one menu bar.
     EXPECT_EQ(app->MenuBar(), shell::Menu());
-}
-
-TEST_F(ApplicationObject, CarriesItsVersionData) {
-    shell::NewAppInstance();
-    fw::Ref<shell::classes::Vantrex> app = shell::App();
-    EXPECT_EQ(app->MajorVersion(), 2);
-    EXPECT_EQ(app->MinorVersion(), 0);
-    EXPECT_EQ(app->BugVersion(), 0);
-    EXPECT_EQ(app->NonReleaseVersion(), 0);
-    EXPECT_EQ(app->StageCode(), 3);
+    EXPECT_TRUE(fw::Application::SupportsHiDPI());
+    EXPECT_EQ((std::vector{app->MajorVersion(), app->MinorVersion(), app->BugVersion(),
+                           app->NonReleaseVersion(), app->StageCode()}),
+              (std::vector<std::int64_t>{2, 0, 0, 0, 3}));
     EXPECT_EQ(app->ShortVersion(), "Vantrex");
     EXPECT_EQ(app->PackageInfo(), "Vantrex");
-    // The ownership notice: one line of 30 characters, 31 bytes, starting with the copyright sign.
-    fw::String notice = app->LongVersion();
-    EXPECT_EQ(fw::Len(notice), 30);
-    EXPECT_EQ(notice.ByteCount(), 31u);
-    EXPECT_EQ(notice.View().substr(0, 2), "\xC2\xA9");
-    EXPECT_EQ(notice.View().find_first_of("\r\n"), std::string_view::npos);
+    EXPECT_EQ(app->LongVersion(), "\xC2\xA9 2000-2020 Vantrex Analytics.");
 }
 
-TEST_F(ApplicationObject, AboutItemIsFoundInTheInstalledBar) {
-    shell::NewAppInstance();
-    fw::Ref<fw::AppleMenuItem> about = shell::AboutVantrex();
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->Name(), "AboutVantrex");
-    EXPECT_EQ(about->Value(), "About Vantrex Analysis");
-    EXPECT_EQ(about->Shortcut(), "");
-    EXPECT_EQ(shell::AboutVantrex(), about);
-    EXPECT_EQ(about->Parent(), shell::Menu()->Child("UntitledMenu0").get());
+// An item as "parent/name kind caption shortcut" (kind Q: the Quit item, A: an About item). Every
+// item is auto-enabled, visible, and found in the bar by its name.
+std::string Describe(const std::string& parent, const fw::Ref<fw::MenuItem>& item) {
+    EXPECT_TRUE(item->AutoEnabled() && item->Visible()) << item->Name().ToStdString();
+    EXPECT_EQ(shell::Menu()->Lookup(item->Name()), item);
+    const char kind = std::dynamic_pointer_cast<fw::QuitMenuItem>(item)    ? 'Q'
+                      : std::dynamic_pointer_cast<fw::AppleMenuItem>(item) ? 'A'
+                                                                           : '-';
+    return parent + "/" + item->Name().ToStdString() + " " + kind + " \"" +
+           item->Value().ToStdString() + "\" " + item->Shortcut().ToStdString();
 }
 
-TEST_F(ApplicationObject, AboutItemWithoutApplicationOrBarIsANilObject) {
-    EXPECT_THROW(shell::AboutVantrex(), fw::NilObjectException);
-    // An application object without a bar.
-    auto bare = fw::Cast<shell::classes::Vantrex>(shell::classes::Vantrex::Record().New());
-    fw::RuntimeRegisterAppObject(bare);
-    EXPECT_THROW(shell::AboutVantrex(), fw::NilObjectException);
-    // An application object of another class is a failed cast.
-    fw::RuntimeRegisterAppObject(fw::Cast<fw::Application>(fw::Application::Record().New()));
-    EXPECT_THROW(shell::App(), fw::IllegalCastException);
-}
-
-TEST_F(ApplicationObject, HandlesNoEventOfItsOwn) {
-    shell::NewAppInstance();
-    fw::Ref<shell::classes::Vantrex> app = shell::App();
-    for (const char* event : {"Open", "Close", "EnableMenuItems", "NewDocument", "Activate", ""}) {
-        EXPECT_FALSE(app->IsEventImplemented(event)) << event;
+TEST_F(Application, MenuBarHoldsItsFourMenusAndTheirItemsInScreenOrder) {
+    const fw::Ref<shell::classes::Menu> bar = shell::Menu();
+    std::vector<std::string> rows;
+    for (std::int64_t i = 0; i < bar->Count(); ++i) {
+        const fw::Ref<fw::MenuItem> menu = bar->Item(i);
+        rows.push_back(Describe("", menu));
+        for (std::int64_t j = 0; j < menu->Count(); ++j) {
+            rows.push_back(Describe(menu->Name().ToStdString(), menu->Item(j)));
+            EXPECT_EQ(menu->Item(j)->Count(), 0);
+        }
     }
-    EXPECT_EQ(shell::classes::Vantrex::Record().Base(), &fw::Application::Record());
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "/UntitledMenu3 - \"\" ",
+                        "/UntitledMenu2 - \"File\" ",
+                        "UntitledMenu2/FileQuit Q \"Quit\" Cmd+Q",
+                        "UntitledMenu2/UntitledMenu7 - \"\" ",
+                        "/UntitledMenu0 - \"Edit\" ",
+                        "UntitledMenu0/EditUndo - \"Undo\" Cmd+Z",
+                        "UntitledMenu0/UntitledMenu1 - \"-\" ",
+                        "UntitledMenu0/EditCut - \"Cut\" Cmd+X",
+                        "UntitledMenu0/EditCopy - \"Copy\" Cmd+C",
+                        "UntitledMenu0/EditPaste - \"Paste\" Cmd+V",
+                        "UntitledMenu0/EditClear - \"Clear\" ",
+                        "UntitledMenu0/UntitledMenu6 - \"\" ",
+                        "UntitledMenu0/AboutVantrex A \"About Vantrex Analysis\" ",
+                        "UntitledMenu0/UntitledMenu5 A \"\" ",
+                        "/UntitledMenu4 - \"\" ",
+                    }));
+    EXPECT_EQ(shell::AboutVantrex(), bar->Lookup("AboutVantrex"));
 }
 
 }  // namespace
