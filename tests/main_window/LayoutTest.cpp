@@ -160,15 +160,16 @@ TEST(Texts, DisclaimerAndInformationAreAsciiParagraphsWithCrLineEndsOnly) {
     }
     const std::string disclaimer = main_window::DisclaimerText().ToStdString();
     EXPECT_TRUE(disclaimer.ends_with(". "));  // one blank after the last sentence
-    // In the information, in this order: the references, year first; the program's citation on
-    // a line of its own after three blanks; the disclaimer's own rights clause, then a closing
-    // disclaimer of its own.
+    // In the information, in this order: the tables described as our own simulation; the
+    // references, year first; the program's citation on a line of its own after three blanks;
+    // the disclaimer's own rights clause, then a closing disclaimer of its own.
     const std::string info = main_window::InformationText().ToStdString();
     std::size_t at = 0;
-    for (const std::string& part :
-         std::vector<std::string>{"\r\r (1965). ", "\r\r(1989). ", "\r\r(1986). ", "\r\r(2000). ",
-                                  "\r   Vantrex Analytics (2020). ",
-                                  "\r\r" + disclaimer.substr(0, disclaimer.find('\r')) + "\r\r"}) {
+    for (const std::string& part : std::vector<std::string>{
+             "Monte Carlo simulation", "5 to 100 variables and 100 to 2,500 subjects",
+             "normally distributed random data", "\r\r (1965). ", "\r\r(1989). ", "\r\r(1986). ",
+             "\r\r(2000). ", "\r   Vantrex Analytics (2020). ",
+             "\r\r" + disclaimer.substr(0, disclaimer.find('\r')) + "\r\r"}) {
         at = info.find(part, at);
         ASSERT_NE(at, std::string::npos) << part;
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ShellFixture.h"
+#include "framework/core/Exceptions.h"
 #include "framework/menus/AppleMenuItem.h"
 #include "framework/menus/QuitMenuItem.h"
 #include "shell/Vantrex.h"
@@ -23,6 +24,13 @@ TEST_F(Application, IsRegisteredWithItsVersionDataAndTheOneMenuBar) {
     EXPECT_EQ(app->ShortVersion(), "Vantrex");
     EXPECT_EQ(app->PackageInfo(), "Vantrex");
     EXPECT_EQ(app->LongVersion(), "\xC2\xA9 2000-2020 Vantrex Analytics.");
+    // Without a menu bar, or without the application object, there is no About item to give.
+    app->SetMenuBar(nullptr);
+    EXPECT_THROW(shell::AboutVantrex(), fw::NilObjectException);
+    fw::RuntimeRegisterAppObject(nullptr);
+    EXPECT_THROW(shell::AboutVantrex(), fw::NilObjectException);
+    fw::RuntimeRegisterAppObject(fw::Cast<fw::Application>(fw::Application::Record().New()));
+    EXPECT_THROW(shell::App(), fw::IllegalCastException);  // an application of another class
 }
 
 // An item as "parent/name kind caption shortcut" (kind Q: the Quit item, A: an About item). Every
