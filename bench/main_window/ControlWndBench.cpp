@@ -12,17 +12,6 @@
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TextArea.h"
 #include "main_window/ControlWnd.h"
-#include "shell/AboutAccessors.h"
-
-// The shell is not part of this program; nothing here opens the About window.
-namespace shell {
-fw::Ref<fw::Window> AboutWnd() {
-    return nullptr;
-}
-fw::Ref<fw::AppleMenuItem> AboutVantrex() {
-    return nullptr;
-}
-}  // namespace shell
 
 namespace {
 
