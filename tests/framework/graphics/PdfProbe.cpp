@@ -1,6 +1,5 @@
 #include "PdfProbe.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,10 +23,6 @@ QByteArray Run(const QString& program, const QStringList& arguments) {
 }
 
 }  // namespace
-
-QString Text(const QString& pdf) {
-    return QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"}));
-}
 
 int PageCount(const QString& pdf) {
     QString info = QString::fromUtf8(Run("pdfinfo", {pdf}));
@@ -64,7 +59,8 @@ std::vector<Word> Words(const QString& pdf) {
 
 QStringList Lines(const QString& pdf) {
     QStringList lines;
-    for (const QString& line : Text(pdf).split(QRegularExpression("[\n\f]"))) {
+    const QString text = QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"}));
+    for (const QString& line : text.split(QRegularExpression("[\n\f]"))) {
         QString trimmed = line.simplified();
         if (!trimmed.isEmpty()) {
             lines << trimmed;

