@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "tests/framework/graphics/PdfProbe.h"
+#include "tests/support/PdfProbe.h"
 
 namespace mwtest {
 namespace {

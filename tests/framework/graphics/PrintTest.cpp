@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 
-#include "PdfProbe.h"
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Picture.h"
@@ -18,6 +17,7 @@
 #include "framework/testing/TestRuntime.h"
 #include "framework/ui/PropertyList.h"
 #include "framework/ui/TextArea.h"
+#include "tests/support/PdfProbe.h"
 
 namespace {
 

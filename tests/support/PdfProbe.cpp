@@ -1,4 +1,4 @@
-#include "PdfProbe.h"
+#include "tests/support/PdfProbe.h"
 
 #include <QProcess>
 #include <QRegularExpression>
