@@ -93,6 +93,11 @@ TEST_F(MainWindowTest, EveryReachForTheOutputAreaHidesTheDisclaimer) {
         {"the pointer entering",
          [&] { QApplication::sendEvent(window->EditFldOut()->Widget(), &enter); }},
         {"the focus coming", [&] { window->EditFldOut()->SetFocus(); }},
+        {"the Tab key from the subjects field",
+         [&] {
+             window->EditFldSubs()->SetFocus();
+             QTest::keyClick(window->EditFldSubs()->Widget(), Qt::Key_Tab);
+         }},
         {"a key, which is still typed",
          [&] { QTest::keyClicks(window->EditFldOut()->Widget(), "ok"); }},
         {"Clear", [&] { window->ClearBtn()->Push(); }},

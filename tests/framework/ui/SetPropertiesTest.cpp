@@ -56,6 +56,7 @@ TEST_F(SetProperties, TheListsReachTheWidgets) {
     fw::SetProperties(label, PropertyListBuilder()
                                  .Color("TextColor", {0xFF, 0x99, 0x33, 0})
                                  .Text("Value", "by <b>Someone</b>")
+                                 .Integer("TextAlignment", 2)
                                  .Build());
     auto* shown = static_cast<QLabel*>(label->Widget());
     auto button = Make<fw::PushButton>();
@@ -90,6 +91,8 @@ TEST_F(SetProperties, TheListsReachTheWidgets) {
              {"courier", courier->Widget()->font().family(), Family(QFontDatabase::FixedFont)},
              {"label text", shown->text(), "by <b>Someone</b>"},
              {"label markup", shown->textFormat() == Qt::PlainText, true},
+             {"label alignment", int(shown->alignment() & Qt::AlignHorizontal_Mask),
+              int(Qt::AlignHCenter)},
              {"label colour", shown->palette().color(QPalette::WindowText),
               QColor(0xFF, 0x99, 0x33)},
              {"button", static_cast<QPushButton*>(button->Widget())->text(), "Save && Quit"},
