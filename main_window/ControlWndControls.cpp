@@ -15,67 +15,39 @@ namespace main_window {
 
 namespace {
 
+// The delegate of one of the window's handlers, with the signature its event asks for.
+template <auto Handler>
+fw::Ref<fw::Delegate> Bind(ControlWnd& window, const char* signature) {
+    return fw::MakeDelegate(Handler, window, signature);
+}
+
 // One of the window's handlers and the control event it answers.
 struct Hook {
     std::string_view control;
     std::int64_t event;
-    fw::Ref<fw::Delegate> (*handler)(ControlWnd& window);
+    const char* signature;
+    fw::Ref<fw::Delegate> (*bind)(ControlWnd& window, const char* signature);
 };
+
+constexpr const char* kArea = "( TextArea )";
+constexpr const char* kAreaKey = "( TextArea, String ) as Boolean";
+constexpr const char* kButton = "( PushButton )";
 
 // The twelve hooks, in the order they are attached.
 const Hook kHooks[] = {
-    {"EditFldVars", fw::TextArea::kTextChange,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldVars_TextChange, w, "( TextArea )");
-     }},
-    {"EditFldVars", fw::TextArea::kKeyDown,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldVars_KeyDown, w,
-                                 "( TextArea, String ) as Boolean");
-     }},
-    {"EditFldSubs", fw::TextArea::kTextChange,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldSubs_TextChange, w, "( TextArea )");
-     }},
-    {"EditFldSubs", fw::TextArea::kKeyDown,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldSubs_KeyDown, w,
-                                 "( TextArea, String ) as Boolean");
-     }},
-    {"EditFldOut", fw::TextArea::kMouseEnter,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldOut_MouseEnter, w, "( TextArea )");
-     }},
-    {"EditFldOut", fw::TextArea::kGotFocus,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldOut_GotFocus, w, "( TextArea )");
-     }},
-    {"EditFldOut", fw::TextArea::kKeyDown,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::EditFldOut_KeyDown, w,
-                                 "( TextArea, String ) as Boolean");
-     }},
-    {"CalculateBtn", fw::PushButton::kAction,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::CalculateBtn_Action, w, "( PushButton )");
-     }},
-    {"ClearBtn", fw::PushButton::kAction,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::ClearBtn_Action, w, "( PushButton )");
-     }},
-    {"PrintBrn", fw::PushButton::kAction,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::PrintBrn_Action, w, "( PushButton )");
-     }},
-    {"QuitBtn", fw::PushButton::kAction,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::QuitBtn_Action, w, "( PushButton )");
-     }},
-    {"Canvas2", fw::Canvas::kMouseDown,
-     [](ControlWnd& w) {
-         return fw::MakeDelegate(&ControlWnd::Canvas2_MouseDown, w,
-                                 "( Canvas, Integer, Integer ) as Boolean");
-     }},
+    {"EditFldVars", fw::TextArea::kTextChange, kArea, &Bind<&ControlWnd::EditFldVars_TextChange>},
+    {"EditFldVars", fw::TextArea::kKeyDown, kAreaKey, &Bind<&ControlWnd::EditFldVars_KeyDown>},
+    {"EditFldSubs", fw::TextArea::kTextChange, kArea, &Bind<&ControlWnd::EditFldSubs_TextChange>},
+    {"EditFldSubs", fw::TextArea::kKeyDown, kAreaKey, &Bind<&ControlWnd::EditFldSubs_KeyDown>},
+    {"EditFldOut", fw::TextArea::kMouseEnter, kArea, &Bind<&ControlWnd::EditFldOut_MouseEnter>},
+    {"EditFldOut", fw::TextArea::kGotFocus, kArea, &Bind<&ControlWnd::EditFldOut_GotFocus>},
+    {"EditFldOut", fw::TextArea::kKeyDown, kAreaKey, &Bind<&ControlWnd::EditFldOut_KeyDown>},
+    {"CalculateBtn", fw::PushButton::kAction, kButton, &Bind<&ControlWnd::CalculateBtn_Action>},
+    {"ClearBtn", fw::PushButton::kAction, kButton, &Bind<&ControlWnd::ClearBtn_Action>},
+    {"PrintBrn", fw::PushButton::kAction, kButton, &Bind<&ControlWnd::PrintBrn_Action>},
+    {"QuitBtn", fw::PushButton::kAction, kButton, &Bind<&ControlWnd::QuitBtn_Action>},
+    {"Canvas2", fw::Canvas::kMouseDown, "( Canvas, Integer, Integer ) as Boolean",
+     &Bind<&ControlWnd::Canvas2_MouseDown>},
 };
 
 }  // namespace
@@ -87,7 +59,7 @@ void ControlWnd::CreateControls0() {
         for (const Hook& hook : kHooks) {
             if (control.name.View() == hook.control) {
                 fw::Cast<fw::Control>(ControlByName(control.name))
-                    ->AddEventHandler(hook.event, hook.handler(*this));
+                    ->AddEventHandler(hook.event, hook.bind(*this, hook.signature));
             }
         }
     }
