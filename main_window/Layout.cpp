@@ -26,35 +26,10 @@ constexpr fw::Color kDisclaimerGrey{0x77, 0x77, 0x77, 0x00};
 constexpr fw::Color kCaptionColor{0xFE, 0x7F, 0x0F, 0x00};
 constexpr fw::Color kBylineColor{0xFF, 0x99, 0x33, 0x00};
 
-// The Index every control carries: none of them belongs to a control set.
-constexpr std::int64_t kNoIndex = std::numeric_limits<std::int32_t>::min();
-
-// Where a control sits and how the keyboard reaches it.
-struct Place {
-    std::string_view name{};
-    std::int64_t left = 0, top = 0, width = 0, height = 0;
-    std::int64_t tabIndex = 0;
-    bool tabStop = false;
-    bool locked = false;  // all four edges locked to the window
-};
-
-// The entries that open the list of every control class.
-PropertyListBuilder Head(const Place& place) {
-    PropertyListBuilder list;
-    list.Text("Name", place.name)
-        .Integer("Index", kNoIndex)
-        .Integer("Left", place.left)
-        .Integer("Top", place.top)
-        .Integer("Width", place.width)
-        .Integer("Height", place.height)
-        .Boolean("LockLeft", place.locked)
-        .Boolean("LockTop", place.locked)
-        .Boolean("LockRight", place.locked)
-        .Boolean("LockBottom", place.locked)
-        .Integer("TabIndex", place.tabIndex)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("TabStop", place.tabStop)
-        .Boolean("AllowAutoDeactivate", true);
+// The entries that open the list of every control class of this window.
+PropertyListBuilder Head(const ControlPlace& place) {
+    PropertyListBuilder list = PlaceEntries(place);
+    list.Boolean("AllowAutoDeactivate", true);
     return list;
 }
 
@@ -65,7 +40,7 @@ struct LabelLook {
     fw::Color textColor = kBlack;
 };
 
-ControlLayout Label(const Place& place, const LabelLook& look) {
+ControlLayout Label(const ControlPlace& place, const LabelLook& look) {
     PropertyListBuilder list = Head(place);
     list.Boolean("Enabled", true)
         .Text("Tooltip", "")
@@ -109,7 +84,7 @@ struct TextLook {
 
 // The text area's list and the text field's share their first entries after the head, a run in
 // the middle and their last entries; each class has its own entries and font order between.
-PropertyListBuilder TextHead(const Place& place, const TextLook& look) {
+PropertyListBuilder TextHead(const ControlPlace& place, const TextLook& look) {
     PropertyListBuilder list = Head(place);
     list.Color("BackgroundColor", kWhite)
         .Boolean("HasBorder", look.hasBorder)
@@ -140,7 +115,7 @@ fw::String TextTail(PropertyListBuilder& list, const TextLook& look) {
         .Build();
 }
 
-ControlLayout TextArea(const Place& place, const TextLook& look) {
+ControlLayout TextArea(const ControlPlace& place, const TextLook& look) {
     PropertyListBuilder list = TextHead(place, look);
     list.Boolean("HideSelection", true)
         .Double("LineHeight", 0.0)
@@ -160,7 +135,7 @@ ControlLayout TextArea(const Place& place, const TextLook& look) {
 }
 
 // A single-line text control; the look's scrollbar and styled-text settings do not apply.
-ControlLayout TextField(const Place& place, const TextLook& look) {
+ControlLayout TextField(const ControlPlace& place, const TextLook& look) {
     PropertyListBuilder list = TextHead(place, look);
     list.Boolean("Password", false);
     TextColours(list, look);
@@ -174,7 +149,7 @@ ControlLayout TextField(const Place& place, const TextLook& look) {
     return {fw::String(place.name), &fw::TextField::Record, TextTail(list, look)};
 }
 
-ControlLayout PushButton(const Place& place, std::string_view caption) {
+ControlLayout PushButton(const ControlPlace& place, std::string_view caption) {
     PropertyListBuilder list = Head(place);
     list.Integer("MacButtonStyle", 0)
         .Boolean("Cancel", false)
@@ -196,7 +171,7 @@ ControlLayout PushButton(const Place& place, std::string_view caption) {
 
 // The backdrop is no entry of the list: its picture is set before the list is applied.
 // Transparent comes twice in every canvas list, both times True.
-ControlLayout Canvas(const Place& place, fw::Ref<fw::Picture> (*backdrop)()) {
+ControlLayout Canvas(const ControlPlace& place, fw::Ref<fw::Picture> (*backdrop)()) {
     PropertyListBuilder list = Head(place);
     list.Boolean("Enabled", true)
         .Text("Tooltip", "")
@@ -212,6 +187,26 @@ ControlLayout Canvas(const Place& place, fw::Ref<fw::Picture> (*backdrop)()) {
 }
 
 }  // namespace
+
+fw::PropertyListBuilder PlaceEntries(const ControlPlace& place) {
+    // The Index every control carries: none of them belongs to a control set.
+    constexpr std::int64_t kNoIndex = std::numeric_limits<std::int32_t>::min();
+    fw::PropertyListBuilder list;
+    list.Text("Name", place.name)
+        .Integer("Index", kNoIndex)
+        .Integer("Left", place.left)
+        .Integer("Top", place.top)
+        .Integer("Width", place.width)
+        .Integer("Height", place.height)
+        .Boolean("LockLeft", place.locked)
+        .Boolean("LockTop", place.locked)
+        .Boolean("LockRight", place.locked)
+        .Boolean("LockBottom", place.locked)
+        .Integer("TabIndex", place.tabIndex)
+        .Integer("TabPanelIndex", 0)
+        .Boolean("TabStop", place.tabStop);
+    return list;
+}
 
 fw::String WindowPropertyList(std::int64_t width, std::int64_t height, std::int64_t type,
                               std::string_view title, bool hasCloseButton) {

@@ -6,12 +6,26 @@
 
 #include "framework/core/String.h"
 #include "framework/ui/ControlLayout.h"
+#include "framework/ui/PropertyList.h"
 
 namespace main_window {
 
 // The main window's layout as data: the property lists that the window and each of its sixteen
 // controls are given when the window is built. Each list is the exact bytes of a framework
 // property list, built here entry by entry.
+
+// Where a control sits and how the keyboard reaches it.
+struct ControlPlace {
+    std::string_view name{};
+    std::int64_t left = 0, top = 0, width = 0, height = 0;
+    std::int64_t tabIndex = 0;
+    bool tabStop = false;
+    bool locked = false;  // all four edges locked to the window
+};
+
+// The entries that open the list of every control of the program's windows: its name, no control
+// set, its place, its edges locked or not, and its tab index and tab stop.
+fw::PropertyListBuilder PlaceEntries(const ControlPlace& place);
 
 // The list of a window of the program: visible once built, fixed at its size, white, with a
 // minimise button and no maximise button, the menu bar shown; the window's own size, type, title

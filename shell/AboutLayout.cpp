@@ -11,26 +11,9 @@ namespace shell {
 
 namespace {
 
-// Every control list that names an index gives this one; nothing looks a control up by index.
-constexpr std::int64_t kNoIndex = INT64_C(-2147483648);
-
 // The two canvases' lists differ only in name, place, size and tab index.
-fw::String CanvasList(std::string_view name, std::int64_t left, std::int64_t top,
-                      std::int64_t width, std::int64_t height, std::int64_t tabIndex) {
-    return fw::PropertyListBuilder()
-        .Text("Name", name)
-        .Integer("Index", kNoIndex)
-        .Integer("Left", left)
-        .Integer("Top", top)
-        .Integer("Width", width)
-        .Integer("Height", height)
-        .Boolean("LockLeft", false)
-        .Boolean("LockTop", false)
-        .Boolean("LockRight", false)
-        .Boolean("LockBottom", false)
-        .Integer("TabIndex", tabIndex)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("TabStop", true)
+fw::String CanvasList(const main_window::ControlPlace& place) {
+    return main_window::PlaceEntries(place)
         .Boolean("Enabled", true)
         .Boolean("Visible", true)
         .Boolean("DoubleBuffer", false)
@@ -46,20 +29,7 @@ fw::String CanvasList(std::string_view name, std::int64_t left, std::int64_t top
 
 // The ownership notice: small, grey and centred.
 fw::String NoticeList() {
-    return fw::PropertyListBuilder()
-        .Text("Name", "StaticText2")
-        .Integer("Index", kNoIndex)
-        .Integer("Left", 20)
-        .Integer("Top", 169)
-        .Integer("Width", 209)
-        .Integer("Height", 11)
-        .Boolean("LockLeft", true)
-        .Boolean("LockTop", true)
-        .Boolean("LockRight", true)
-        .Boolean("LockBottom", true)
-        .Integer("TabIndex", 2)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("TabStop", false)
+    return main_window::PlaceEntries({"StaticText2", 20, 169, 209, 11, 2, false, true})
         .Boolean("Enabled", true)
         .Boolean("Multiline", false)
         .Boolean("Selectable", false)
@@ -91,9 +61,10 @@ fw::String AboutWndPropertyList() {
 
 std::vector<fw::ControlLayout> AboutWndControls() {
     return {
-        {"Graph", &fw::Canvas::Record, CanvasList("Graph", 51, 42, 147, 115, 0), &Parallel},
+        {"Graph", &fw::Canvas::Record, CanvasList({"Graph", 51, 42, 147, 115, 0, true}), &Parallel},
         // Two units above the content's top edge: the title picture starts above the window.
-        {"Canvas2", &fw::Canvas::Record, CanvasList("Canvas2", 0, -2, 244, 30, 1), &SplashTitle},
+        {"Canvas2", &fw::Canvas::Record, CanvasList({"Canvas2", 0, -2, 244, 30, 1, true}),
+         &SplashTitle},
         {"StaticText2", &fw::Label::Record, NoticeList()},
         {"Timer1", &classes::AboutWnd::wrapper_Timer1::Record,
          fw::PropertyListBuilder().Integer("Period", 4000).Integer("RunMode", 1).Build()},
