@@ -30,6 +30,14 @@ int PageCount(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+QSizeF PageSize(const QString& pdf) {
+    QString info = QString::fromUtf8(Run("pdfinfo", {pdf}));
+    QRegularExpressionMatch match =
+        QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(info);
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                            : QSizeF();
+}
+
 QImage RenderPage(const QString& pdf, int page) {
     QTemporaryDir dir;
     QString prefix = dir.filePath("page");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -10,6 +11,9 @@ namespace pdfprobe {
 
 // The number of pages.
 int PageCount(const QString& pdf);
+
+// The size of the paper in points, as the first page gives it: a report prints on one paper.
+QSizeF PageSize(const QString& pdf);
 
 // One page rendered at 72 dots per inch, so that a pixel is a point.
 QImage RenderPage(const QString& pdf, int page);

@@ -21,7 +21,7 @@ using fw::MenuItem;
 using fw::Ref;
 
 // A bar as the program builds it, shown in a document window: an empty menu, File with Quit, and
-// Edit with Undo, a separator, Cut, Copy, Paste, the About item and Help.
+// Edit with Undo, a separator, Cut, Copy, Paste, Clear, the About item and Help.
 class Menus : public uitest::WindowTest {
   protected:
     void SetUp() override {
@@ -31,7 +31,8 @@ class Menus : public uitest::WindowTest {
         Add(Add(m_bar, "UntitledMenu2", "File"), "FileQuit", "Quit",
             std::make_shared<fw::QuitMenuItem>());
         auto edit = Add(m_bar, "UntitledMenu0", "Edit");
-        for (const char* name : {"EditUndo", "-", "EditCut", "EditCopy", "EditPaste"}) {
+        for (const char* name :
+             {"EditUndo", "-", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
             Add(edit, name, name[0] == '-' ? "-" : name + 4);
         }
         Add(edit, "AboutVantrex", "About Vantrex Analysis", std::make_shared<fw::AppleMenuItem>());
@@ -85,11 +86,11 @@ TEST_F(Menus, TheWindowShowsTheTreeAsBuiltAndFollowsItsChanges) {
     EXPECT_EQ(Shown(1, 0)->menuRole(), QAction::QuitRole);
     EXPECT_TRUE(Shown(2, 1)->isSeparator());
     EXPECT_EQ(Shown(2, 2)->menuRole(), QAction::NoRole);
-    EXPECT_EQ(Shown(2, 5)->menuRole(), QAction::AboutRole);
+    EXPECT_EQ(Shown(2, 6)->menuRole(), QAction::AboutRole);
     about->SetEnabled(false);
-    EXPECT_FALSE(Shown(2, 5)->isEnabled());
+    EXPECT_FALSE(Shown(2, 6)->isEnabled());
     about->SetValue("About & More");
-    EXPECT_EQ(Shown(2, 5)->text(), "About && More");
+    EXPECT_EQ(Shown(2, 6)->text(), "About && More");
 }
 
 // Opening a menu readies its items (enabled when the window handles them, the Edit items by the
@@ -100,7 +101,7 @@ TEST_F(Menus, OpeningAMenuEnablesTheItemsTheWindowHandles) {
     EXPECT_EQ(m_window->log, std::vector<std::string>{"EnableMenuItems"});
     EXPECT_TRUE(Enabled("AboutVantrex"));
     EXPECT_TRUE(Enabled("EditHelp"));
-    for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste"}) {
+    for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
         EXPECT_FALSE(Enabled(edit)) << edit;
     }
     for (int menu = 0; menu < 3; ++menu) {
@@ -109,16 +110,16 @@ TEST_F(Menus, OpeningAMenuEnablesTheItemsTheWindowHandles) {
     }
 }
 
-// Each choice is made as the user makes it: the menu opens first.
+// Each choice is made as the user makes it: the menu opens first. Clear leaves the clipboard be.
 TEST_F(Menus, TheEditItemsActOnTheFocusedTextArea) {
+    auto* view = static_cast<QTextEdit*>(m_area->Widget());
     QApplication::setActiveWindow(m_window->Widget());
     m_area->SetFocus();
     Open(2);
     EXPECT_FALSE(Enabled("EditUndo")) << "a new area has nothing to undo";
     m_area->SetText("hello world");
     m_area->SetSelStart(6);
-    static_cast<QTextEdit*>(m_area->Widget())
-        ->moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);
+    view->moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);
     QApplication::clipboard()->clear();
     Open(2);
     EXPECT_TRUE(Enabled("EditCopy") && Enabled("EditCut"));
@@ -135,8 +136,13 @@ TEST_F(Menus, TheEditItemsActOnTheFocusedTextArea) {
     Open(2);
     Shown(2, 0)->trigger();  // Undo
     EXPECT_EQ(m_area->Text(), "hello ");
-    Open(2);  // no selection: nothing to cut or copy
-    EXPECT_FALSE(Enabled("EditCut") || Enabled("EditCopy"));
+    view->selectAll();
+    Open(2);
+    Shown(2, 5)->trigger();  // Clear
+    EXPECT_EQ(m_area->Text(), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), "world");
+    Open(2);  // no selection: nothing to cut, copy or clear
+    EXPECT_FALSE(Enabled("EditCut") || Enabled("EditCopy") || Enabled("EditClear"));
     EXPECT_TRUE(Enabled("EditPaste"));
 }
 

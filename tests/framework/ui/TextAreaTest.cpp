@@ -105,8 +105,8 @@ TEST_F(TextAreas, SelTextInsertsAtTheInsertionPoint) {
 }
 
 // The user's edits are merged into the text: a typed line break is a CR, the break of a CR LF
-// pair goes whole, a paste takes its line breaks as CRs, and a key typed right after the
-// program appended goes where the insertion point is.
+// pair goes whole, a paste takes each of its line breaks (CR LF too) as one CR, and a key typed
+// right after the program appended goes where the insertion point is.
 TEST_F(TextAreas, TheUsersEditsAreMergedIntoTheText) {
     m_area->SetText("x\r\ny");
     View()->moveCursor(QTextCursor::End);
@@ -121,7 +121,7 @@ TEST_F(TextAreas, TheUsersEditsAreMergedIntoTheText) {
     QTest::keyClick(View(), Qt::Key_Delete);
     EXPECT_EQ(m_area->Text(), "xyz1");
 
-    QApplication::clipboard()->setText("pasted\ntext");
+    QApplication::clipboard()->setText("pasted\r\ntext");
     View()->paste();
     EXPECT_EQ(m_area->Text(), "xpasted\rtextyz1");
 
@@ -152,8 +152,9 @@ TEST_F(TextAreas, ALimitHoldsForTypingPastingAndDropping) {
     EXPECT_EQ(View()->toPlainText(), "50");
 
     Limit(4);
-    m_area->SetText("1");
-    View()->moveCursor(QTextCursor::End);
+    m_area->SetText("1000");
+    m_area->SetSelStart(1);
+    View()->moveCursor(QTextCursor::End, QTextCursor::KeepAnchor);  // full: the selection is room
     QApplication::clipboard()->setText(
         "9\r\n8\x01"
         "7\u20296");
