@@ -66,7 +66,10 @@ void RectControl::SetVisible(bool visible) {
 
 void RectControl::SetEnabled(bool enabled) {
     m_enabled = enabled;
-    Widget()->setEnabled(enabled);
+    QWidget* widget = Widget();
+    widget->setEnabled(enabled);
+    // A disabled note laid over a text area must not keep the pointer and the clicks from it.
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
 }
 
 void RectControl::SetFocus() {

@@ -23,6 +23,7 @@ class RectControl : public Control {
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible);
     bool Enabled() const { return m_enabled; }
+    // A disabled control takes no mouse events: they go to what lies beneath it.
     void SetEnabled(bool enabled);
     // Moves the keyboard focus to the control.
     void SetFocus();

@@ -26,7 +26,8 @@ struct Point {
 };
 constexpr Point kVariablesField{259, 111};
 constexpr Point kSubjectsField{259, 138};
-constexpr Point kOutputArea{230, 300};
+constexpr Point kOutputArea{230, 300};  // where the disclaimer lies over it at first
+constexpr Point kOutputAreaBesideDisclaimer{30, 350};
 constexpr Point kCalculateButton{56, 388};
 // The start of the report's second line in the output area, and the report's line height.
 constexpr Point kReportLine2{22, 184};
@@ -179,6 +180,26 @@ TEST_F(Vantrex, AKeyHandsOverTheAboutItemShowsItAgainAndCtrlQQuits) {
 
     ClickMain(main, kVariablesField);
     desktop.Keys("ctrl+q");
+    EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
+}
+
+// The pointer jumps onto the disabled disclaimer from outside the window, never crossing the
+// output area's edge: the click still goes to the output area beneath, and so does a key.
+TEST_F(Vantrex, AClickOnTheDisclaimerGoesToTheOutputAreaBeneathIt) {
+    const std::string about = WaitForAbout();
+    ASSERT_FALSE(about.empty());
+    ClickCentreOf(about);
+    const std::string main = WaitForMain();
+    ASSERT_FALSE(main.empty());
+    desktop.Xdotool("mousemove --sync 0 0");
+    ClickMain(main, kOutputArea);
+    Pause(300);
+    EXPECT_TRUE(desktop.Screenshot(Screen("disclaimer-clicked.png")));
+    desktop.Type("x");
+    ClickMain(main, kOutputAreaBesideDisclaimer);
+    desktop.Keys("ctrl+a ctrl+c");
+    EXPECT_EQ(desktop.Clipboard(), "x");
+    ClickMain(main, kQuitButton);
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
 }
 

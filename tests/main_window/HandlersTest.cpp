@@ -93,6 +93,14 @@ TEST_F(MainWindowTest, EveryReachForTheOutputAreaHidesTheDisclaimer) {
         {"the pointer entering",
          [&] { QApplication::sendEvent(window->EditFldOut()->Widget(), &enter); }},
         {"the focus coming", [&] { window->EditFldOut()->SetFocus(); }},
+        {"a click on the disabled disclaimer, which the output area beneath takes",
+         [&] {
+             window->EditFldVars()->SetFocus();
+             QWidget* disclaimer = window->DisclaimFld()->Widget();
+             const QPoint at = disclaimer->mapTo(window->Widget(), disclaimer->rect().center());
+             QTest::mouseClick(window->Widget()->windowHandle(), Qt::LeftButton, {}, at);
+             EXPECT_TRUE(window->EditFldOut()->HasFocus());
+         }},
         {"the Tab key from the subjects field",
          [&] {
              window->EditFldSubs()->SetFocus();
