@@ -26,18 +26,25 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, double x, double y, doub
     if (!picture || picture->Image().isNull()) {
         return;
     }
-    const QImage& image = picture->Image();
-    QRectF source(srcX, srcY, GivenOr(srcWidth, image.width() - srcX),
-                  GivenOr(srcHeight, image.height() - srcY));
+    QRectF source(srcX, srcY, GivenOr(srcWidth, picture->Width() - srcX),
+                  GivenOr(srcHeight, picture->Height() - srcY));
     if (source.width() <= 0.0 || source.height() <= 0.0) {
         return;
     }
     double s = m_page->Scale();
     QRectF target(x * s, y * s, GivenOr(destWidth, source.width()) * s,
                   GivenOr(destHeight, source.height()) * s);
+    // Paper has many dots to a point: the picture's most detailed pixels go to the printer, the
+    // source rectangle measured in them.
+    const QImage& image = picture->Detailed();
+    const double detail = static_cast<double>(image.width()) / picture->Width();
+    source = QRectF(source.topLeft() * detail, source.size() * detail);
     QPainter& painter = m_page->Painter();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Stored without loss: JPEG would smear the sharp edges of the flat-coloured pictures, and
+    // takes more room for them.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(target, image, source);
     painter.restore();
 }

@@ -27,7 +27,8 @@ class Graphics : public Object {
 
     // Draws the source rectangle of the picture into the destination rectangle whose top-left
     // corner is (x, y). Sizes not given: the whole picture, at its own size (one pixel a point).
-    // A nil picture draws nothing.
+    // Both rectangles are measured in the plain picture; its high-resolution variant, where it
+    // has one, is what fills them. A nil picture draws nothing.
     void DrawPicture(const Ref<Picture>& picture, double x, double y, double destWidth = kNotGiven,
                      double destHeight = kNotGiven, double srcX = 0.0, double srcY = 0.0,
                      double srcWidth = kNotGiven, double srcHeight = kNotGiven);

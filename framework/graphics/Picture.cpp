@@ -30,7 +30,11 @@ QStringList CandidateFolders() {
 
 }  // namespace
 
-Picture::Picture(const QImage& image) : m_image(std::make_unique<const QImage>(image)) {}
+Picture::Picture(const QImage& image) : Picture(image, QImage()) {}
+
+Picture::Picture(const QImage& image, const QImage& detailed)
+    : m_image(std::make_unique<const QImage>(image)),
+      m_detailed(std::make_unique<const QImage>(detailed)) {}
 
 Picture::~Picture() = default;
 
@@ -40,6 +44,10 @@ int Picture::Width() const {
 
 int Picture::Height() const {
     return m_image->height();
+}
+
+const QImage& Picture::Detailed() const {
+    return m_detailed->isNull() ? *m_image : *m_detailed;
 }
 
 void Picture::SetFolderForTesting(const String& folder) {
@@ -59,7 +67,11 @@ Ref<Picture> Picture::OpenFromApp(const String& fileName) {
         }
         QImage image(path);
         if (!image.isNull()) {
-            return std::make_shared<Picture>(image);
+            const QFileInfo file(path);
+            // Unreadable or missing, the variant is a null image: the picture has none.
+            return std::make_shared<Picture>(
+                image,
+                QImage(file.dir().filePath(file.completeBaseName() + "@4x." + file.suffix())));
         }
     }
     return nullptr;

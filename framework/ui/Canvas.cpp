@@ -1,6 +1,7 @@
 #include "framework/ui/Canvas.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QWidget>
 
@@ -23,8 +24,17 @@ class CanvasView : public QWidget {
         if (!m_owner->m_transparent) {
             painter.fillRect(rect(), palette().color(QPalette::Window));
         }
-        if (m_owner->m_backdrop) {
-            painter.drawImage(QPoint(0, 0), m_owner->m_backdrop->Image());
+        if (const Ref<Picture>& picture = m_owner->m_backdrop) {
+            // A scaled screen has more than one pixel to a point: the picture's most detailed
+            // pixels fill its place there, where the plain ones would be blown up. The ratio is
+            // the painted device's, which is not the widget's when it is rendered elsewhere.
+            if (painter.paintEngine()->paintDevice()->devicePixelRatio() > 1.0) {
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                painter.drawImage(QRectF(0, 0, picture->Width(), picture->Height()),
+                                  picture->Detailed());
+            } else {
+                painter.drawImage(QPoint(0, 0), picture->Image());
+            }
         }
     }
 

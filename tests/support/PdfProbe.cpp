@@ -65,6 +65,20 @@ std::vector<Word> Words(const QString& pdf) {
     return words;
 }
 
+std::vector<QSize> ImageSizes(const QString& pdf) {
+    std::vector<QSize> sizes;
+    // "page num type width height ...", where an image's transparency is a type of its own.
+    static const QRegularExpression image(R"(^\s*\d+\s+\d+\s+image\s+(\d+)\s+(\d+)\s)");
+    const QString list = QString::fromUtf8(Run("pdfimages", {"-list", pdf}));
+    for (const QString& line : list.split('\n')) {
+        QRegularExpressionMatch match = image.match(line);
+        if (match.hasMatch()) {
+            sizes.emplace_back(match.captured(1).toInt(), match.captured(2).toInt());
+        }
+    }
+    return sizes;
+}
+
 QStringList Lines(const QString& pdf) {
     QStringList lines;
     const QString text = QString::fromUtf8(Run("pdftotext", {"-layout", pdf, "-"}));

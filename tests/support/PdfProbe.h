@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,9 @@ struct Word {
     QString text;
 };
 std::vector<Word> Words(const QString& pdf);
+
+// The pixel size of every image placed on the pages, in the order the file lists them.
+std::vector<QSize> ImageSizes(const QString& pdf);
 
 // The non-empty lines of the text in reading order, each with its runs of blanks made one.
 QStringList Lines(const QString& pdf);

@@ -1,6 +1,7 @@
 // Draws the four pictures stored with the application and writes them as PNG files into the
-// folder given as the only argument. The drawing depends only on this code and on the DejaVu
-// fonts, so the files come out the same on every run.
+// folder given as the only argument, each also at four times its size ("@4x" before the suffix)
+// for paper and scaled screens: 288 dots to the inch on the printed page. The drawing depends only
+// on this code and on the DejaVu fonts, so the files come out the same on every run.
 
 #include <QFont>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -18,10 +20,20 @@ const QColor kDarkOrange(0xC8, 0x5A, 0x00);
 const QColor kInk(0x33, 0x33, 0x33);
 const QColor kGrey(0x88, 0x88, 0x88);
 
-QImage Blank(int width, int height, QColor fill) {
-    QImage image(width, height, QImage::Format_ARGB32);
+// How many pixels of the high-resolution variants stand for one pixel of the plain pictures.
+constexpr int kDetail = 4;
+
+// A picture of the given size at the given scale. Its painter (see Scaled) draws in the plain
+// picture's pixels whatever the scale.
+QImage Blank(int width, int height, QColor fill, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32);
     image.fill(fill);
     return image;
+}
+
+void Scaled(QPainter& p, int scale) {
+    p.scale(scale, scale);
+    p.setRenderHint(QPainter::Antialiasing);
 }
 
 QFont Font(int pixelSize, bool bold, bool italic = false) {
@@ -35,10 +47,10 @@ QFont Font(int pixelSize, bool bold, bool italic = false) {
 
 // The main window's banner: the title on an orange band, with a small scree-plot mark. The band
 // ends well above the picture's foot: the window's byline stands there, from y 39 down.
-QImage MainTitle() {
-    QImage image = Blank(466, 47, Qt::white);
+QImage MainTitle(int scale) {
+    QImage image = Blank(466, 47, Qt::white, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Scaled(p, scale);
 
     QRectF band(1, 2, 464, 35);
     QLinearGradient gradient(band.topLeft(), band.topRight());
@@ -68,10 +80,10 @@ QImage MainTitle() {
 }
 
 // The help button: a round orange button with a white question mark.
-QImage Quest() {
-    QImage image = Blank(38, 23, Qt::transparent);
+QImage Quest(int scale) {
+    QImage image = Blank(38, 23, Qt::transparent, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Scaled(p, scale);
     QRectF circle(8.5, 0.5, 21, 21);
     QRadialGradient gradient(circle.center() - QPointF(3, 4), 14);
     gradient.setColorAt(0.0, kLightOrange);
@@ -87,10 +99,10 @@ QImage Quest() {
 
 // The About window's picture: a small scree plot. The eigenvalues of real data fall steeply; the
 // random eigenvalues of parallel analysis fall gently and cross them.
-QImage Parallel() {
-    QImage image = Blank(147, 115, Qt::white);
+QImage Parallel(int scale) {
+    QImage image = Blank(147, 115, Qt::white, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Scaled(p, scale);
 
     const QRectF plot(16, 8, 124, 92);
     p.setPen(QPen(kGrey, 1));
@@ -142,10 +154,10 @@ QImage Parallel() {
 }
 
 // The About window's title: the name in orange over a thin rule.
-QImage SplashTitle() {
-    QImage image = Blank(244, 30, Qt::white);
+QImage SplashTitle(int scale) {
+    QImage image = Blank(244, 30, Qt::white, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Scaled(p, scale);
     p.setFont(Font(20, true));
     p.setPen(kOrange);
     p.drawText(QRectF(0, 2, 244, 24), Qt::AlignCenter, "Vantrex Analysis");
@@ -170,17 +182,20 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     struct Output {
         const char* name;
-        QImage image;
+        QImage (*draw)(int scale);
     };
-    const Output outputs[] = {{"MainTitle.png", MainTitle()},
-                              {"quest.png", Quest()},
-                              {"Parallel.png", Parallel()},
-                              {"SplashTitle.png", SplashTitle()}};
+    const Output outputs[] = {{"MainTitle", MainTitle},
+                              {"quest", Quest},
+                              {"Parallel", Parallel},
+                              {"SplashTitle", SplashTitle}};
     for (const Output& output : outputs) {
-        QString path = folder + "/" + output.name;
-        if (!output.image.save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+        for (auto [scale, suffix] : {std::pair{1, QString(".png")},
+                                     std::pair{kDetail, QString("@%1x.png").arg(kDetail)}}) {
+            QString path = folder + "/" + output.name + suffix;
+            if (!output.draw(scale).save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
         }
     }
     return 0;

@@ -4,15 +4,18 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <tuple>
 
 #include "framework/graphics/Picture.h"
 #include "framework/testing/TestRuntime.h"
+#include "framework/ui/Canvas.h"
 
 namespace {
 
-// Only a picture file of the pictures folder opens, at its own size; no name leads out of the
-// folder. The stored pictures the windows show are each at most their canvas's size.
+// Only a picture file of the pictures folder opens, at its own size, with its high-resolution
+// variant where there is one; no name leads out of the folder. The stored pictures the windows
+// show are each at most their canvas's size, and each has a variant of four times its size.
 TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     fw::testing::EnsureRuntimeForTests();
     QTemporaryDir dir;
@@ -20,6 +23,7 @@ TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     image.fill(Qt::darkGreen);
     QDir(dir.path()).mkdir("sub");
     ASSERT_TRUE(image.save(dir.filePath("Some.png")) && image.save(dir.filePath("sub/Other.png")));
+    ASSERT_TRUE(image.scaled(120, 48).save(dir.filePath("Some@4x.png")));
     QFile junk(dir.filePath("Junk.png"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
     junk.close();
@@ -27,6 +31,7 @@ TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     fw::Ref<fw::Picture> picture = fw::Picture::OpenFromApp("Some.png");
     ASSERT_TRUE(picture);
     EXPECT_EQ(QSize(picture->Width(), picture->Height()), QSize(30, 12));
+    EXPECT_EQ(picture->Detailed().size(), QSize(120, 48));
     for (const QString& name :
          {QString("Missing.png"), QString(), QString("sub/Other.png"), QString("../Some.png"),
           dir.filePath("Some.png"), QString("Junk.png")}) {
@@ -43,6 +48,26 @@ TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
         EXPECT_LE(picture->Width(), width) << name;
         EXPECT_LE(picture->Height(), height) << name;
         EXPECT_GE(picture->Width(), width * 3 / 4) << name;
+        EXPECT_EQ(picture->Detailed().size(), picture->Image().size() * 4) << name;
+    }
+}
+
+// A screen that gives a point two pixels shows the variant, still at the picture's own size.
+TEST(Picture, AScaledScreenShowsTheVariantInThePicturesPlace) {
+    fw::testing::EnsureRuntimeForTests();
+    QImage plain(30, 12, QImage::Format_RGB32);
+    plain.fill(Qt::red);
+    QImage detailed(120, 48, QImage::Format_RGB32);
+    detailed.fill(Qt::blue);
+    auto canvas = std::make_shared<fw::Canvas>();
+    canvas->SetBackdrop(std::make_shared<fw::Picture>(plain, detailed));
+    canvas->Widget()->resize(40, 20);
+    for (auto [ratio, color] : {std::pair{1, QColor(Qt::red)}, std::pair{2, QColor(Qt::blue)}}) {
+        QImage shot(QSize(40, 20) * ratio, QImage::Format_RGB32);
+        shot.setDevicePixelRatio(ratio);
+        canvas->Widget()->render(&shot);
+        EXPECT_EQ(shot.pixelColor(30 * ratio - 1, 12 * ratio - 1), color) << ratio;
+        EXPECT_NE(shot.pixelColor(30 * ratio, 12 * ratio), color) << ratio;
     }
 }
 
