@@ -1,9 +1,8 @@
 #include "framework/ui/Window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <algorithm>
 
 #include "framework/core/Exceptions.h"
@@ -13,6 +12,7 @@
 #include "framework/ui/Control.h"
 #include "framework/ui/Delegate.h"
 #include "framework/ui/ExceptionHandling.h"
+#include "framework/ui/Placement.h"
 #include "framework/ui/QtConversions.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/WindowWidget.h"
@@ -102,15 +102,17 @@ void Window::Show() {
     if (!m_constructed) {
         return;
     }
-    if (!m_shownOnce) {
-        m_shownOnce = true;
-        // Centred on the screen the first time (DefaultLocation 0, and any other).
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = m_widget->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            m_widget->move(frame.topLeft());
-        }
+    // Where it opens (DefaultLocation 0, and any other): a floating window shown while another of
+    // the application's windows is active belongs to that one, and is centred over it every time;
+    // any other window is centred on the screen the first time, and later keeps the place the
+    // user gave it.
+    QWidget* active = QApplication::activeWindow();
+    if (m_type == kFloatingSplash && active != nullptr && active != m_widget) {
+        CentreWindow(*m_widget, active);
+    } else if (!m_shownOnce) {
+        CentreWindow(*m_widget, nullptr);
     }
+    m_shownOnce = true;
     if (m_fullScreen) {
         m_widget->showFullScreen();
     } else {

@@ -67,14 +67,14 @@ std::optional<int> Process::WaitForExit(int milliseconds) {
     return m_status;
 }
 
-Desktop::Desktop() {
+Desktop::Desktop(const std::string& screen) {
     // Xvfb picks a free display number itself and writes it to the pipe.
     int fds[2];
     if (pipe(fds) != 0) {
         return;
     }
     m_server.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]),
-                                              "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                              "-screen", "0", screen + "x24", "-nolisten", "tcp",
                                               "-noreset"});
     close(fds[1]);
     std::string number;

@@ -31,7 +31,8 @@ class Process {
 // bounded in time. Points and geometries are in screen pixels.
 class Desktop {
   public:
-    Desktop();
+    // A screen of that size ("1024x768"), without a window manager.
+    explicit Desktop(const std::string& screen = "1024x768");
 
     // DISPLAY=:n, for the programs started on this display.
     const std::string& DisplayEntry() const { return m_display; }

@@ -54,10 +54,16 @@ void Pause(int milliseconds) {
 
 class Vantrex : public ::testing::Test {
   protected:
+    // The program on a screen of that size, at that scale: points of its windows are `scale`
+    // screen pixels apart.
+    explicit Vantrex(const std::string& screen = "1024x768", int scale = 1)
+        : desktop(screen), scale(scale) {}
+
     void SetUp() override {
         ASSERT_TRUE(desktop.Ready()) << "no virtual display";
         std::filesystem::create_directories(VANTREX_SCREENS_DIR);
         app.emplace(std::vector<std::string>{"env", desktop.DisplayEntry(), "QT_QPA_PLATFORM=xcb",
+                                             "QT_SCALE_FACTOR=" + std::to_string(scale),
                                              VANTREX_BINARY});
     }
 
@@ -70,7 +76,7 @@ class Vantrex : public ::testing::Test {
     // A point of the main window's content, below its menu bar, on the screen.
     Point OnMain(const std::string& window, Point at) {
         std::vector<int> g = desktop.Geometry(window);
-        return {g[0] + at.x, g[1] + g[3] - kContentHeight + at.y};
+        return {g[0] + at.x * scale, g[1] + g[3] - (kContentHeight - at.y) * scale};
     }
 
     void ClickMain(const std::string& window, Point at) {
@@ -78,9 +84,21 @@ class Vantrex : public ::testing::Test {
         desktop.ClickAt(screen.x, screen.y);
     }
 
-    void ClickCentreOf(const std::string& window) {
+    Point CentreOf(const std::string& window) {
         std::vector<int> g = desktop.Geometry(window);
-        desktop.ClickAt(g[0] + g[2] / 2, g[1] + g[3] / 2);
+        return {g[0] + g[2] / 2, g[1] + g[3] / 2};
+    }
+
+    void ClickCentreOf(const std::string& window) {
+        const Point centre = CentreOf(window);
+        desktop.ClickAt(centre.x, centre.y);
+    }
+
+    // Edit, then up to its last item: "About Vantrex Analysis".
+    void ChooseAboutItem(const std::string& main) {
+        std::vector<int> m = desktop.Geometry(main);
+        desktop.ClickAt(m[0] + kEditMenu.x * scale, m[1] + kEditMenu.y * scale);
+        desktop.Keys("Up Return");
     }
 
     static std::string Screen(const char* name) {
@@ -88,6 +106,7 @@ class Vantrex : public ::testing::Test {
     }
 
     e2e::Desktop desktop;  // outlives the program shown on it
+    const int scale;
     std::optional<e2e::Process> app;
 };
 
@@ -169,11 +188,8 @@ TEST_F(Vantrex, AKeyHandsOverTheAboutItemShowsItAgainAndCtrlQQuits) {
     const std::string main = WaitForMain(3);
     ASSERT_FALSE(main.empty()) << "no hand-off on the key";
 
-    // Edit, then up to its last item: "About Vantrex Analysis". The same About window comes
-    // back and stays until a click in it.
-    std::vector<int> m = desktop.Geometry(main);
-    desktop.ClickAt(m[0] + kEditMenu.x, m[1] + kEditMenu.y);
-    desktop.Keys("Up Return");
+    // The same About window comes back and stays until a click in it.
+    ChooseAboutItem(main);
     EXPECT_EQ(WaitForAbout(), about);
     ClickCentreOf(about);
     EXPECT_EQ(WaitForMain(3), main);
@@ -217,5 +233,81 @@ TEST_F(Vantrex, TheAboutWindowHandsOverOnItsOwnAfterFourSeconds) {
     ClickMain(main, kQuitButton);
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
 }
+
+// A screen and a scale to open the windows at.
+struct Scaled {
+    int width;
+    int height;
+    int scale;
+};
+
+void PrintTo(const Scaled& screen, std::ostream* out) {
+    *out << screen.width << "x" << screen.height << " at scale " << screen.scale;
+}
+
+class Placement : public ::testing::WithParamInterface<Scaled>, public Vantrex {
+  protected:
+    Placement()
+        : Vantrex(std::to_string(GetParam().width) + "x" + std::to_string(GetParam().height),
+                  GetParam().scale) {}
+};
+
+// Without a window manager a window's frame is the window itself, so the centres are exact but for
+// rounding: the About window and the main window on the screen, then, once the main window was
+// moved, the About window again and a message box over it, where it keeps its place.
+TEST_P(Placement, EachWindowOpensCentredOnTheScreenOrOverTheWindowItSpeaksFor) {
+    const Point screen{GetParam().width / 2, GetParam().height / 2};
+    struct Opened {
+        const char* window;
+        Point centre;
+        Point expected;
+    };
+    std::vector<Opened> opened;
+    const std::string about = WaitForAbout();
+    ASSERT_FALSE(about.empty());
+    opened.push_back({"About", CentreOf(about), screen});
+    ClickCentreOf(about);
+    const std::string main = WaitForMain();
+    ASSERT_FALSE(main.empty());
+    opened.push_back({"main", CentreOf(main), screen});
+
+    // Moved by the user towards the top-left corner, it stays there from now on.
+    desktop.Xdotool("windowmove --sync " + main + " 20 30");
+    const Point mainCentre = CentreOf(main);
+    ChooseAboutItem(main);
+    ASSERT_EQ(WaitForAbout(), about);
+    opened.push_back({"About again", CentreOf(about), mainCentre});
+    ClickCentreOf(about);
+    ASSERT_EQ(WaitForMain(3), main);
+    opened.push_back({"main again", CentreOf(main), mainCentre});
+
+    // Calculate without a number of subjects: a message box, titled with the application's name
+    // as the About window is, once that one is gone.
+    ClickMain(main, kVariablesField);
+    desktop.Type("7");
+    ClickMain(main, kCalculateButton);
+    std::string box = WaitForAbout();
+    for (int attempt = 0; attempt < 30 && box == about; ++attempt) {
+        Pause(100);
+        box = WaitForAbout();
+    }
+    ASSERT_FALSE(box.empty());
+    ASSERT_NE(box, about);
+    opened.push_back({"message box", CentreOf(box), mainCentre});
+    desktop.Keys("Return");
+
+    for (const Opened& each : opened) {
+        EXPECT_NEAR(each.centre.x, each.expected.x, 3) << each.window;
+        EXPECT_NEAR(each.centre.y, each.expected.y, 3) << each.window;
+    }
+    ClickMain(main, kQuitButton);
+    EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, Placement,
+                         ::testing::Values(Scaled{1024, 768, 1}, Scaled{1280, 1024, 2}),
+                         [](const auto& info) {
+                             return "Scale" + std::to_string(info.param.scale);
+                         });
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <string>
@@ -48,6 +49,21 @@ TEST_F(Windows, ClosedItIsGoneAndAnExceptionWhileBuildingLeavesNoWindow) {
     EXPECT_THROW(window->Constructor(), fw::NilObjectException);
     EXPECT_EQ(fw::GetImplicitWindow("HostWnd.HostWnd"), nullptr);
     EXPECT_FALSE(window->IsShown());
+}
+
+// A window larger than the screen opens with its top-left corner on it, where its title bar and
+// menu bar stay in reach, whatever size Qt gives a window not yet shown.
+TEST_F(Windows, OneLargerThanTheScreenOpensWithItsTopLeftCornerOnIt) {
+    HostWnd::createControls = [](HostWnd& window) {
+        fw::SetProperties(window.shared_from_this(), fw::PropertyListBuilder()
+                                                         .Integer("Width", 3000)
+                                                         .Integer("Height", 2000)
+                                                         .Boolean("Resizeable", false)
+                                                         .Build());
+    };
+    Ref<HostWnd> window = HostWnd::Make();
+    EXPECT_EQ(window->Widget()->frameGeometry().topLeft(),
+              window->Widget()->screen()->availableGeometry().topLeft());
 }
 
 // The exit step lets go of the windows. The focus must not move on to another area while the
