@@ -49,7 +49,7 @@ const PropertyTable& PushButton::Properties() const {
         PropertyTable::For<PushButton>(WithFont(CommonProperties()))
             .Text("Caption",
                   [](PushButton& button, const String& caption) { button.SetCaption(caption); })
-            // Kept only: which button Return presses is not settled, so none is made default.
+            // Return in a short entry presses the window's first button that carries it.
             .Boolean("Default", Store(&PushButton::m_default))
             .Boolean("Cancel", Store(&PushButton::m_cancel))
             .Ignored({"MacButtonStyle"});

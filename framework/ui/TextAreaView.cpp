@@ -7,8 +7,10 @@
 #include "framework/core/String.h"
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/KeyText.h"
+#include "framework/ui/PushButton.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextLayouts.h"
+#include "framework/ui/Window.h"
 
 namespace fw {
 
@@ -120,7 +122,15 @@ void TextAreaView::keyPressEvent(QKeyEvent* event) {
         const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
         const bool printable = !typed.isEmpty() && typed[0].isPrint();
         if (lineBreak && m_owner->MaximumCharactersAllowed() > 0) {
-            event->accept();  // a short entry takes no line break
+            // A short entry takes no line break: Return or Enter there, unmodified and not held,
+            // presses the window's default button as a click on it does.
+            event->accept();
+            const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            const Ref<Window> window = m_owner->ParentWindow();
+            const Ref<PushButton> button = window ? window->DefaultButton() : nullptr;
+            if (button && plain && !event->isAutoRepeat()) {
+                button->Push();
+            }
             return;
         }
         if ((lineBreak || printable) && !isReadOnly()) {

@@ -13,6 +13,7 @@
 #include "framework/ui/Delegate.h"
 #include "framework/ui/ExceptionHandling.h"
 #include "framework/ui/Placement.h"
+#include "framework/ui/PushButton.h"
 #include "framework/ui/QtConversions.h"
 #include "framework/ui/RectControl.h"
 #include "framework/ui/WindowWidget.h"
@@ -150,6 +151,16 @@ Ref<Object> Window::New(const ClassRecord& controlClass) {
     control->AttachTo(*this);
     m_controls.push_back(control);
     return control;
+}
+
+Ref<PushButton> Window::DefaultButton() const {
+    for (const Ref<Control>& control : m_controls) {
+        auto button = std::dynamic_pointer_cast<PushButton>(control);
+        if (button && button->Default()) {
+            return button;
+        }
+    }
+    return nullptr;
 }
 
 void Window::AddControl(const String& name, const Ref<Object>& object) {

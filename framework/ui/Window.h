@@ -18,6 +18,7 @@ namespace fw {
 
 class Control;
 class Delegate;
+class PushButton;
 class WindowWidget;
 
 // A window. A window class of the system derives from Window, has a class record whose base is
@@ -54,6 +55,9 @@ class Window : public Object, public PropertyTarget {
 
     // A new, not yet constructed control of the class, belonging to this window.
     Ref<Object> New(const ClassRecord& controlClass);
+    // The first push button made for this window that carries Default, or nil: the one that
+    // Return presses from a short entry.
+    Ref<PushButton> DefaultButton() const;
     // Registers one of this window's controls under the name. A name already taken, or a
     // control of another window, raises RuntimeException.
     void AddControl(const String& name, const Ref<Object>& control);

@@ -84,6 +84,22 @@ class Vantrex : public ::testing::Test {
         desktop.ClickAt(screen.x, screen.y);
     }
 
+    // What the user copies out of a field or the output area (all of it), copying again for a
+    // while until it holds the awaited text.
+    std::string CopyFrom(const std::string& window, Point at, const std::string& awaited = "") {
+        ClickMain(window, at);
+        std::string copied;
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            Pause(attempt == 0 ? 0 : 200);
+            desktop.Keys("ctrl+a ctrl+c");
+            copied = desktop.Clipboard();
+            if (copied.find(awaited) != std::string::npos) {
+                break;
+            }
+        }
+        return copied;
+    }
+
     Point CentreOf(const std::string& window) {
         std::vector<int> g = desktop.Geometry(window);
         return {g[0] + g[2] / 2, g[1] + g[3] / 2};
@@ -132,14 +148,7 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
     ClickMain(main, kCalculateButton);
 
     // The report, as the user copies it out of the output area.
-    std::string copied;
-    for (int attempt = 0; attempt < 20 && copied.find("Number of subjects") == std::string::npos;
-         ++attempt) {
-        Pause(attempt == 0 ? 0 : 200);
-        ClickMain(main, kOutputArea);
-        desktop.Keys("ctrl+a ctrl+c");
-        copied = desktop.Clipboard();
-    }
+    const std::string copied = CopyFrom(main, kOutputArea, "Number of subjects");
     std::vector<std::string> report = testsupport::Lines(copied);
     std::vector<std::string> expected = ReportLines("7", "120");
     ASSERT_GE(report.size(), 3u) << copied;
@@ -176,6 +185,49 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
 
     ClickMain(main, kQuitButton);
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
+}
+
+// Return or keypad Enter in an input field presses Calculate, as a click does: its messages on a
+// bad entry, the focus where its handler puts it, the report. The fields take no line break; the
+// output area does.
+TEST_F(Vantrex, ReturnInAnInputFieldPressesCalculate) {
+    const std::string about = WaitForAbout();
+    ASSERT_FALSE(about.empty());
+    ClickCentreOf(about);
+    const std::string main = WaitForMain();
+    ASSERT_FALSE(main.empty());
+
+    ClickMain(main, kVariablesField);
+    desktop.Type("7");
+    desktop.Keys("Return");
+    const std::string box = desktop.WaitForWindow("vantrex", "Vantrex", 5);
+    ASSERT_FALSE(box.empty()) << "no message on the empty subjects field";
+    EXPECT_TRUE(desktop.Screenshot(Screen("return-with-no-subjects.png")));
+    desktop.Keys("Return");
+    ASSERT_TRUE(desktop.WaitForWindow("vantrex", "Vantrex", 1).empty()) << "the message stayed";
+    Pause(300);
+    desktop.Type("120");  // Calculate's handler put the focus into the subjects field
+    desktop.Keys("Return");
+    std::vector<std::string> report =
+        testsupport::Lines(CopyFrom(main, kOutputArea, "Number of subjects"));
+    ASSERT_GE(report.size(), 3u);
+    EXPECT_EQ(report[1], "Number of variables:    7");
+    EXPECT_EQ(report[2], "Number of subjects:   120");
+    EXPECT_EQ(CopyFrom(main, kVariablesField), "7");
+    EXPECT_EQ(CopyFrom(main, kSubjectsField), "120");
+
+    desktop.Type("300");  // over the whole entry, still selected
+    desktop.Keys("KP_Enter");
+    report = testsupport::Lines(CopyFrom(main, kOutputArea, "Number of subjects:   300"));
+    ASSERT_GE(report.size(), 3u);
+    EXPECT_EQ(report[2], "Number of subjects:   300");
+    EXPECT_EQ(CopyFrom(main, kSubjectsField), "300");
+
+    ClickMain(main, kOutputArea);
+    desktop.Keys("ctrl+End Z Return Y ctrl+a ctrl+c");
+    const std::string out = desktop.Clipboard();
+    EXPECT_TRUE(out.ends_with("Analytics.\nZ\nY")) << "Return in the output area: " << out;
+    EXPECT_TRUE(desktop.Screenshot(Screen("return-in-the-fields.png")));
 }
 
 TEST_F(Vantrex, AKeyHandsOverTheAboutItemShowsItAgainAndCtrlQQuits) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -85,6 +86,24 @@ TEST_F(Events, TextAreaEventsReachTheirHandlersAndTrueKeepsAKeyOut) {
     EXPECT_EQ(area->Text(), "50");
     EXPECT_EQ(m_window->log, (Log{"GotFocus EditFldVars", "TextChange 5", "KeyDown 0 in area",
                                   "TextChange 50", "KeyDown x in area"}));
+
+    // In a short entry, Return and keypad Enter then press the window's first button that
+    // carries Default; a modified or held Return presses nothing.
+    m_window->log.clear();
+    m_window->Add<fw::PushButton>("Plain");
+    const auto byDefault = fw::PropertyListBuilder().Boolean("Default", true).Build();
+    fw::SetProperties(HookedButton(w, "CalculateBtn"), byDefault);
+    fw::SetProperties(m_window->Add<fw::PushButton>("ClearBtn"), byDefault);
+    fw::SetProperties(area,
+                      fw::PropertyListBuilder().Integer("MaximumCharactersAllowed", 3).Build());
+    QTest::keyClick(area->Widget(), Qt::Key_Return);
+    QTest::keyClick(area->Widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(area->Widget(), Qt::Key_Return, Qt::ShiftModifier);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(area->Widget(), &held);
+    EXPECT_EQ(area->Text(), "50");
+    const std::string returnKey = "KeyDown \r in area";
+    EXPECT_EQ(m_window->log, (Log{returnKey, "Action", returnKey, "Action", returnKey, returnKey}));
 }
 
 TEST_F(Events, AnExceptionInAHandlerIsShownAndTheLoopGoesOn) {
