@@ -170,16 +170,11 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
     desktop.DragFromTo(line2.x + 40, line2.y + kReportLineHeight / 2, subjects.x, subjects.y);
     Pause(300);
     EXPECT_TRUE(desktop.Screenshot(Screen("report-dragged-to-subjects.png")));
-    ClickMain(main, kOutputArea);
-    desktop.Keys("ctrl+a ctrl+c");
-    const std::vector<std::string> kept =
-        testsupport::Lines(desktop.Clipboard());  // dated anew by Calculate
+    const std::vector<std::string> kept = testsupport::Lines(CopyFrom(main, kOutputArea));
     ASSERT_EQ(kept.size(), report.size());
     EXPECT_EQ(kept[1], report[1]);
     EXPECT_EQ(kept[2], report[2]);
-    ClickMain(main, kSubjectsField);
-    desktop.Keys("ctrl+a ctrl+c");
-    std::string subjectsField = desktop.Clipboard();  // the N of "Number", where it was dropped
+    std::string subjectsField = CopyFrom(main, kSubjectsField);  // the N of "Number", dropped
     EXPECT_EQ(std::erase(subjectsField, 'N'), 1u);
     EXPECT_EQ(subjectsField, "120");
 
@@ -264,9 +259,7 @@ TEST_F(Vantrex, AClickOnTheDisclaimerGoesToTheOutputAreaBeneathIt) {
     Pause(300);
     EXPECT_TRUE(desktop.Screenshot(Screen("disclaimer-clicked.png")));
     desktop.Type("x");
-    ClickMain(main, kOutputAreaBesideDisclaimer);
-    desktop.Keys("ctrl+a ctrl+c");
-    EXPECT_EQ(desktop.Clipboard(), "x");
+    EXPECT_EQ(CopyFrom(main, kOutputAreaBesideDisclaimer), "x");
     ClickMain(main, kQuitButton);
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
 }
