@@ -25,7 +25,6 @@ class Canvas : public RectControl {
     void SetBackdrop(const Ref<Picture>& picture);
     bool Transparent() const { return m_transparent; }
 
-    bool TakesMousePress() const override { return HasEventHandler(kMouseDown); }
     const PropertyTable& Properties() const override;
 
   protected:

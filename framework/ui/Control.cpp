@@ -48,10 +48,6 @@ void Control::AddEventHandler(std::int64_t eventNumber, const Ref<Delegate>& han
         String(className + " has no event number " + std::to_string(eventNumber) + "."));
 }
 
-bool Control::HasEventHandler(std::int64_t eventNumber) const {
-    return m_handlers.count(eventNumber) != 0;
-}
-
 bool Control::RaiseEvent(std::int64_t eventNumber, EventArgs args) {
     auto found = m_handlers.find(eventNumber);
     if (found == m_handlers.end()) {

@@ -41,7 +41,6 @@ class Control : public Object, public PropertyTarget {
     // shape or signature text is not the event's, or a second handler for the same event raises
     // RuntimeException.
     void AddEventHandler(std::int64_t eventNumber, const Ref<Delegate>& handler);
-    bool HasEventHandler(std::int64_t eventNumber) const;
 
     const ClassRecord& Class() const { return *m_class; }
     String ClassName() const override { return m_class->Name(); }

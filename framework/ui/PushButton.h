@@ -24,7 +24,6 @@ class PushButton : public RectControl {
     // Presses the button as a click does.
     void Push();
 
-    bool TakesMousePress() const override { return true; }
     const PropertyTable& Properties() const override;
 
   protected:

@@ -47,8 +47,6 @@ class RectControl : public Control {
     // widget is gone with its window.
     QWidget* Widget() const;
     void AttachTo(fw::Window& window) override;
-    // Whether a mouse press on the control is the control's own (else it is the window's).
-    virtual bool TakesMousePress() const { return false; }
 
   protected:
     // Takes the widget, which is not yet part of any window.

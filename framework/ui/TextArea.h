@@ -61,7 +61,6 @@ class TextArea : public RectControl {
     // Prints the area's text, in its font, on a Graphics (implemented with the printing).
     Ref<fw::StyledTextPrinter> StyledTextPrinter(const Ref<Graphics>& g, std::int64_t width);
 
-    bool TakesMousePress() const override { return true; }
     const PropertyTable& Properties() const override;
 
   protected:

@@ -20,7 +20,6 @@ class TextField : public RectControl {
     void SetText(const String& text);
 
     std::int64_t MaximumCharactersAllowed() const { return m_maxCharacters; }
-    bool TakesMousePress() const override { return true; }
     const PropertyTable& Properties() const override;
 
   protected:
