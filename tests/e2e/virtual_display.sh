@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# ./run where there is no display: the program's window on a virtual display, seen through a VNC
-# server that listens on the loopback address only. Ctrl+C, signals in bursts, or the program's end
-# stop everything ./run started; a VNC port taken (on one loopback address or both) or mistyped is
-# reported in one line and leaves nothing behind.
+# ./run where there is no display (nor a Wayland display that answers): the program's window on a
+# virtual display, seen through a VNC server that listens on the loopback address only. Ctrl+C,
+# signals in bursts, or the program's end stop everything ./run started; a VNC port taken (on one
+# loopback address or both) or mistyped is reported in one line and leaves nothing behind.
 #   virtual_display.sh RUN PROGRAM OUTPUT_FOLDER
 # The picture of the screen the VNC server served is kept in OUTPUT_FOLDER.
 set -uo pipefail
@@ -200,15 +200,18 @@ else
 fi
 check_end "Ctrl+C" "$first" "$port" 130
 
-# 2. Signals in bursts to ./run alone stop everything all the same.
+# 2. Signals in bursts to ./run alone stop everything all the same. These runs find for themselves
+#    that there is no display: the Wayland display named is a socket file nobody listens on.
+stale=$out/wayland-stale
+perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1)' "$stale"
 for signal in INT TERM; do
     port=$(free_port)
-    start_run "$signal" "$port"
+    start_run "$signal" "$port" VANTREX_VIRTUAL_DISPLAY= WAYLAND_DISPLAY="$stale"
     if wait_for_text "$out/$signal.txt" "localhost:$port" 30; then
         burst "$signal" "$run_pid" "$run_pid"
         check_end "SIG$signal to ./run" "$run_pid" "$port" $((128 + $(kill -l "$signal")))
     else
-        fail "./run did not say where to find the window (SIG$signal):"
+        fail "a stale WAYLAND_DISPLAY: ./run did not take the virtual display (SIG$signal):"
         cat "$out/$signal.txt"
     fi
 done
