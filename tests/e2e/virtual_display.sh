@@ -11,8 +11,6 @@ program=$2
 out=$3
 mkdir -p "$out"
 rm -rf "${out:?}"/*
-# The runs' temporary folder, where ./run keeps its work folder.
-mkdir "$out/tmp"
 # Job control: each ./run in a process group of its own, and Ctrl+C reaches it as from a terminal
 # (a background job of a script would ignore it).
 set -m
@@ -23,18 +21,24 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The live processes of a ./run: its process group, less the dead that wait for the system to
-# collect them (under AddressSanitizer the program's leak check has a helper of its own).
-group_of() {
-    ps -eo pid=,pgid=,stat=,args= | awk -v g="$1" '$2 == g && $3 !~ /^Z/'
+# Each run has a temporary folder of its own (TMPDIR), where ./run keeps its work folder, by the
+# process id of its ./run.
+declare -A tmp_of
+# The live processes of a run: those with its TMPDIR in their environment, ./run and all it
+# started, whatever their process group or session. The dead that wait for the system to collect
+# them have no environment left (under AddressSanitizer the program's leak check has a helper).
+left_of() {
+    local file
+    for file in $(grep -lzxF "TMPDIR=$1" /proc/[0-9]*/environ 2>/dev/null); do
+        file=${file#/proc/}
+        ps -o pid=,args= -p "${file%/environ}"
+    done
 }
-# Whatever a failed check left running goes at the end, by process id: the process groups of the
-# runs, and of the programs that hold a port.
-runs=()
+# Whatever a failed check left running goes at the end, by process id.
 cleanup() {
-    local leader pid
-    for leader in "${runs[@]}"; do
-        for pid in $(group_of "$leader" | awk '{print $1}'); do
+    local tmp pid
+    for tmp in "${tmp_of[@]}"; do
+        for pid in $(left_of "$tmp" | awk '{print $1}'); do
             kill -KILL "$pid" 2>/dev/null
         done
     done
@@ -59,11 +63,12 @@ free_port() {
 start_run() {
     local name=$1 port=$2
     shift 2
-    env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR TMPDIR="$out/tmp" \
+    mkdir "$out/$name"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR TMPDIR="$out/$name" \
         QT_QPA_PLATFORM=offscreen VANTREX_VIRTUAL_DISPLAY=1 VANTREX_VNC_PORT="$port" \
         VANTREX_PROGRAM="$program" "$@" "$run" >"$out/$name.txt" 2>&1 &
     run_pid=$!
-    runs+=("$run_pid")
+    tmp_of[$run_pid]=$out/$name
 }
 
 # burst SIGNAL TARGET RUN: sends the signal to the target (a process, or -GROUP) again and again, a
@@ -136,8 +141,8 @@ loopback_only() {
     ! echo "$sockets" | grep -qvE "^(127\.0\.0\.1|\[::1\]):$1\$"
 }
 
-# The run ended with the status, and left nothing running, nor listening on the port (if given).
-# (Its work folder is looked for at the end, once every run has ended.)
+# The run ended with the status, and left nothing running, nor listening on the port (if given),
+# nor its work folder.
 check_end() {
     local name=$1 leader=$2 port=$3 expected=$4
     wait_for_end "$leader"
@@ -148,11 +153,13 @@ check_end() {
     [ "$ended_status" -eq "$expected" ] ||
         fail "$name: ./run ended with $ended_status, not $expected"
     local left
-    left=$(group_of "$leader")
+    left=$(left_of "${tmp_of[$leader]}")
     [ -z "$left" ] || fail "$name: left running: $left"
     if [ -n "$port" ] && [ -n "$(ss -Hltn "sport = :$port")" ]; then
         fail "$name: port $port still listens"
     fi
+    left=$(ls -A "${tmp_of[$leader]}")
+    [ -z "$left" ] || fail "$name: left in its temporary folder: $left"
 }
 
 # expect_refusal NAME PORT: ./run ends with status 1 and one line that names VANTREX_VNC_PORT.
@@ -190,7 +197,6 @@ else
         LocalPort => $ARGV[0], Listen => 1) or exit 1; print "listens\n"; sleep 60' "$held" \
         >"$out/held.txt" &
     holder=$!
-    runs+=("$holder")
     wait_for_text "$out/held.txt" "listens" 5
     expect_refusal "a port taken on 127.0.0.1" "$held"
     kill "$holder"
@@ -232,6 +238,4 @@ else
     cat "$out/second.txt"
 fi
 
-left=$(ls -A "$out/tmp")
-[ -z "$left" ] || fail "left in the temporary folder: $left"
 [ "$failures" -eq 0 ]
