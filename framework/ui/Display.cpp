@@ -1,9 +1,13 @@
 #include "framework/ui/Display.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 namespace fw {
@@ -33,6 +37,31 @@ bool XDisplayAnswers(const std::string& name) {
     return answers;
 }
 
+// Whether a Wayland server takes a connection at this display name: a socket named relative to
+// XDG_RUNTIME_DIR, or by its full path, as the Wayland client library finds it. The socket file
+// outlives a server that ended without removing it, so only a connection tells.
+bool WaylandDisplayAnswers(const std::string& name) {
+    const std::string folder = Environment("XDG_RUNTIME_DIR");
+    if (name.front() != '/' && folder.empty()) {
+        return false;
+    }
+    const std::string path = name.front() == '/' ? name : folder + "/" + name;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof(address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return false;
+    }
+    const bool answers =
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(socket);
+    return answers;
+}
+
 }  // namespace
 
 std::string RuntimeMissingDisplay() {
@@ -41,12 +70,18 @@ std::string RuntimeMissingDisplay() {
     if (!platformName.empty() && platformName != "xcb") {
         return std::string();
     }
-    if (platformName.empty() && !Environment("WAYLAND_DISPLAY").empty()) {
-        return std::string();
+    // With no platform named, Qt goes to a Wayland display first, and to X after it.
+    std::string cause;
+    const std::string wayland = Environment("WAYLAND_DISPLAY");
+    if (platformName.empty() && !wayland.empty()) {
+        if (WaylandDisplayAnswers(wayland)) {
+            return std::string();
+        }
+        cause = "nothing answers at WAYLAND_DISPLAY=" + wayland + ", and ";
     }
     const std::string display = Environment("DISPLAY");
     if (display.empty()) {
-        return "no display to show the window on (DISPLAY is not set)";
+        return "no display to show the window on (" + cause + "DISPLAY is not set)";
     }
     // A bare X server (Xvfb) resets when its last client goes, and drops a connection made
     // meanwhile: a display that did not answer is asked twice more, a tenth of a second apart.
@@ -56,7 +91,8 @@ std::string RuntimeMissingDisplay() {
         answers = XDisplayAnswers(display);
     }
     if (!answers) {
-        return "no display to show the window on (nothing answers at DISPLAY=" + display + ")";
+        return "no display to show the window on (" + cause +
+               "nothing answers at DISPLAY=" + display + ")";
     }
     return std::string();
 }

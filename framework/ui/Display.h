@@ -6,7 +6,7 @@ namespace fw {
 
 // Asked before RuntimeStartup: empty when the windows have a display to go to, or when the choice
 // of one is left to the platform (QT_QPA_PLATFORM names a platform other than X11, or a Wayland
-// session is named); otherwise one line that says which display is missing, e.g. "no display to
+// display answers); otherwise one line that says which display is missing, e.g. "no display to
 // show the window on (DISPLAY is not set)".
 std::string RuntimeMissingDisplay();
 

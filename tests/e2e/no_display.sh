@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The program where there is no display to show its window on: one line that says so and how to
-# get one, and exit status 1 (not the platform's abort). Where a display answers, and with a
-# platform chosen through QT_QPA_PLATFORM that needs no display, the program starts.
+# The program where there is no display to show its window on, nor a Wayland display that answers:
+# one line that says so and how to get one, and exit status 1 (not the platform's abort). Where a
+# display answers, and with a platform chosen through QT_QPA_PLATFORM that needs no display, the
+# program starts.
 #   no_display.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -49,32 +50,66 @@ expect_refusal "DISPLAY=$absent, served by nobody" "DISPLAY=$absent" DISPLAY="$a
 expect_refusal "QT_QPA_PLATFORM=xcb, DISPLAY=$absent" "DISPLAY=$absent" \
     DISPLAY="$absent" QT_QPA_PLATFORM=xcb
 
-# A display that answers, with the program as its first client: the program runs there until
-# stopped. The server ends when its last client goes (-terminate), as a bare Xvfb resets then: the
-# check for a display must not be that client.
-Xvfb -displayfd 3 -terminate -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for ((i = 0; i < 100; i++)); do
-    [ -s "$work/display" ] && break
+# Wayland displays, by name in XDG_RUNTIME_DIR: one that answers (a socket that takes connections),
+# and one whose server is gone (its socket file left behind).
+perl -MIO::Socket::UNIX -e 'my $s = IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 5)
+    or exit 1; sleep 60' "$work/wayland-live" &
+listener=$!
+perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 5)' \
+    "$work/wayland-left"
+for ((i = 0; i < 50; i++)); do
+    [ -S "$work/wayland-live" ] && break
     sleep 0.1
 done
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$(head -n 1 "$work/display")" \
-    "$program" >"$work/out" 2>"$work/err" &
-app=$!
-sleep 2
-if kill -0 "$app" 2>/dev/null && kill -0 "$server" 2>/dev/null; then
-    echo "ok: a display that answers: runs there"
-else
-    echo "FAIL: a display that answers: the program" \
-        "$(kill -0 "$app" 2>/dev/null && echo "runs" || echo "ended"), the display" \
-        "$(kill -0 "$server" 2>/dev/null && echo "is there" || echo "is gone"); it printed:"
-    cat "$work/out" "$work/err"
+expect_refusal "WAYLAND_DISPLAY with no socket" "nothing answers at WAYLAND_DISPLAY=$work/none" \
+    WAYLAND_DISPLAY="$work/none"
+expect_refusal "WAYLAND_DISPLAY, a socket nobody listens on" "WAYLAND_DISPLAY=wayland-left" \
+    WAYLAND_DISPLAY=wayland-left XDG_RUNTIME_DIR="$work"
+
+# A display that answers, with the program as its first client: the program runs there until
+# stopped, beside a Wayland display or not. The server ends when its last client goes
+# (-terminate), as a bare Xvfb resets then: the check for a display must not be that client.
+for wayland in "" wayland-live wayland-left; do
+    name="a display that answers${wayland:+, WAYLAND_DISPLAY=$wayland}"
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -terminate -nolisten tcp 3>"$work/display" 2>/dev/null &
+    server=$!
+    for ((i = 0; i < 100; i++)); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$(head -n 1 "$work/display")" \
+        XDG_RUNTIME_DIR="$work" ${wayland:+WAYLAND_DISPLAY=$wayland} \
+        "$program" >"$work/out" 2>"$work/err" &
+    app=$!
+    sleep 2
+    if kill -0 "$app" 2>/dev/null && kill -0 "$server" 2>/dev/null; then
+        echo "ok: $name: runs there"
+    else
+        echo "FAIL: $name: the program" \
+            "$(kill -0 "$app" 2>/dev/null && echo "runs" || echo "ended"), the display" \
+            "$(kill -0 "$server" 2>/dev/null && echo "is there" || echo "is gone"); it printed:"
+        cat "$work/out" "$work/err"
+        failures=$((failures + 1))
+    fi
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+    kill "$server" 2>/dev/null
+    wait "$server" 2>/dev/null
+done
+
+# A Wayland display that answers, and no X display: Qt's to go to (here, without its Wayland
+# platform, it aborts), not refused.
+{ env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY=wayland-live \
+    timeout 5 "$program" >"$work/out" 2>"$work/err"; } 2>/dev/null
+if grep -q "no display" "$work/err"; then
+    echo "FAIL: a Wayland display that answers, no X display: refused: $(cat "$work/err")"
     failures=$((failures + 1))
+else
+    echo "ok: a Wayland display that answers, no X display: not refused"
 fi
-kill "$app" 2>/dev/null
-wait "$app" 2>/dev/null
-kill "$server" 2>/dev/null
-wait "$server" 2>/dev/null
+kill "$listener"
+wait "$listener" 2>/dev/null
 
 # The headless platform the tests use needs no display: the program runs until stopped.
 status=0

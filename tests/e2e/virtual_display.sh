@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# ./run where there is no display: the program's window on a virtual display, seen through a VNC
-# server that listens on the loopback address only. Ctrl+C, or the program's end, stops everything
-# ./run started; a VNC port already taken is reported and leaves nothing behind.
+# ./run where there is no display (nor a Wayland display that answers): the program's window on a
+# virtual display, seen through a VNC server that listens on the loopback address only. Ctrl+C,
+# signals in bursts, or the program's end stop everything ./run started; a VNC port taken (on one
+# loopback address or both) or mistyped is reported in one line and leaves nothing behind.
 #   virtual_display.sh RUN PROGRAM OUTPUT_FOLDER
 # The picture of the screen the VNC server served is kept in OUTPUT_FOLDER.
 set -uo pipefail
@@ -9,7 +10,7 @@ run=$1
 program=$2
 out=$3
 mkdir -p "$out"
-rm -f "$out"/*
+rm -rf "${out:?}"/*
 # Job control: each ./run in a process group of its own, and Ctrl+C reaches it as from a terminal
 # (a background job of a script would ignore it).
 set -m
@@ -20,17 +21,24 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The live processes of a ./run: its process group, less the dead that wait for the system to
-# collect them (under AddressSanitizer the program's leak check has a helper of its own).
-group_of() {
-    ps -eo pid=,pgid=,stat=,args= | awk -v g="$1" '$2 == g && $3 !~ /^Z/'
+# Each run has a temporary folder of its own (TMPDIR), where ./run keeps its work folder, by the
+# process id of its ./run.
+declare -A tmp_of
+# The live processes of a run: those with its TMPDIR in their environment, ./run and all it
+# started, whatever their process group or session. The dead that wait for the system to collect
+# them have no environment left (under AddressSanitizer the program's leak check has a helper).
+left_of() {
+    local file
+    for file in $(grep -lzxF "TMPDIR=$1" /proc/[0-9]*/environ 2>/dev/null); do
+        file=${file#/proc/}
+        ps -o pid=,args= -p "${file%/environ}"
+    done
 }
 # Whatever a failed check left running goes at the end, by process id.
-runs=()
 cleanup() {
-    local leader pid
-    for leader in "${runs[@]}"; do
-        for pid in $(group_of "$leader" | awk '{print $1}'); do
+    local tmp pid
+    for tmp in "${tmp_of[@]}"; do
+        for pid in $(left_of "$tmp" | awk '{print $1}'); do
             kill -KILL "$pid" 2>/dev/null
         done
     done
@@ -49,13 +57,30 @@ free_port() {
     done
 }
 
-# start_run NAME PORT: ./run in the background on the virtual display, with the headless platform
-# of the tests in the environment (the program must not take it); sets run_pid.
+# start_run NAME PORT [VARIABLE=VALUE...]: ./run in the background on the virtual display, with
+# the headless platform of the tests in the environment (the program must not take it); sets
+# run_pid.
 start_run() {
-    env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen VANTREX_VIRTUAL_DISPLAY=1 \
-        VANTREX_VNC_PORT="$2" VANTREX_PROGRAM="$program" "$run" >"$out/$1.txt" 2>&1 &
+    local name=$1 port=$2
+    shift 2
+    mkdir "$out/$name"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR TMPDIR="$out/$name" \
+        QT_QPA_PLATFORM=offscreen VANTREX_VIRTUAL_DISPLAY=1 VANTREX_VNC_PORT="$port" \
+        VANTREX_PROGRAM="$program" "$@" "$run" >"$out/$name.txt" 2>&1 &
     run_pid=$!
-    runs+=("$run_pid")
+    tmp_of[$run_pid]=$out/$name
+}
+
+# burst SIGNAL TARGET RUN: sends the signal to the target (a process, or -GROUP) again and again, a
+# twentieth to a fifth of a second apart as an impatient user would, while the run's ./run lives
+# (30 times at most).
+burst() {
+    local pauses=(0.05 0.1 0.2) i
+    for ((i = 0; i < 30; i++)); do
+        ps -o stat= -p "$3" | grep -qv '^Z' || return
+        kill "-$1" -- "$2" 2>/dev/null
+        sleep "${pauses[i % 3]}"
+    done
 }
 
 # Waits up to the seconds given for the text in the file.
@@ -116,7 +141,8 @@ loopback_only() {
     ! echo "$sockets" | grep -qvE "^(127\.0\.0\.1|\[::1\]):$1\$"
 }
 
-# The run ended with the status, and left nothing running, nor listening on the port (if given).
+# The run ended with the status, and left nothing running, nor listening on the port (if given),
+# nor its work folder.
 check_end() {
     local name=$1 leader=$2 port=$3 expected=$4
     wait_for_end "$leader"
@@ -127,17 +153,34 @@ check_end() {
     [ "$ended_status" -eq "$expected" ] ||
         fail "$name: ./run ended with $ended_status, not $expected"
     local left
-    left=$(group_of "$leader")
+    left=$(left_of "${tmp_of[$leader]}")
     [ -z "$left" ] || fail "$name: left running: $left"
     if [ -n "$port" ] && [ -n "$(ss -Hltn "sport = :$port")" ]; then
         fail "$name: port $port still listens"
     fi
+    left=$(ls -A "${tmp_of[$leader]}")
+    [ -z "$left" ] || fail "$name: left in its temporary folder: $left"
 }
 
-# 1. The window through VNC, on the loopback address only; a second ./run on the same port is
-#    refused; Ctrl+C stops everything.
+# expect_refusal NAME PORT: ./run ends with status 1 and one line that names VANTREX_VNC_PORT.
+expect_refusal() {
+    start_run "$1" "$2"
+    check_end "$1" "$run_pid" "" 1
+    [ "$(wc -l <"$out/$1.txt")" -eq 1 ] && grep -qF "VANTREX_VNC_PORT" "$out/$1.txt" ||
+        fail "$1: not one line naming VANTREX_VNC_PORT: $(cat "$out/$1.txt")"
+}
+
+# 0. A port that is not one is refused before anything starts.
+for value in 0 70000 abc -1; do
+    expect_refusal "port $value" "$value"
+done
+
+# 1. The window through VNC, on the loopback address only, and nothing on the terminal from Qt; a
+#    second ./run on the same port is refused, and so is a port that another program holds on
+#    127.0.0.1 alone; Ctrl+C, pressed again and again, stops everything.
 port=$(free_port)
 start_run first "$port"
+first=$run_pid
 if ! wait_for_text "$out/first.txt" "localhost:$port" 30; then
     fail "./run did not say where to find the window:"
     cat "$out/first.txt"
@@ -145,17 +188,41 @@ else
     window_seen "$port" || fail "no window in the picture ($(cat "$out/screen.txt" 2>/dev/null))"
     loopback_only "$port" ||
         fail "port $port is not on the loopback address only: $(ss -Hltn "sport = :$port")"
+    ! grep -q "QStandardPaths" "$out/first.txt" || fail "Qt's warning: $(cat "$out/first.txt")"
 
-    start_run taken "$port"
-    check_end "a port already taken" "$run_pid" "" 1
-    grep -qF "VANTREX_VNC_PORT" "$out/taken.txt" ||
-        fail "a port already taken: no word of VANTREX_VNC_PORT: $(cat "$out/taken.txt")"
+    expect_refusal "a port already taken" "$port"
 
-    kill -INT -- "-${runs[0]}"
+    held=$(free_port)
+    perl -MIO::Socket::INET -e '$| = 1; my $s = IO::Socket::INET->new(LocalAddr => "127.0.0.1",
+        LocalPort => $ARGV[0], Listen => 1) or exit 1; print "listens\n"; sleep 60' "$held" \
+        >"$out/held.txt" &
+    holder=$!
+    wait_for_text "$out/held.txt" "listens" 5
+    expect_refusal "a port taken on 127.0.0.1" "$held"
+    kill "$holder"
+    wait "$holder" 2>/dev/null
+
+    burst INT "-$first" "$first"
 fi
-check_end "Ctrl+C" "${runs[0]}" "$port" 130
+check_end "Ctrl+C" "$first" "$port" 130
 
-# 2. The program's end ends ./run and what it started.
+# 2. Signals in bursts to ./run alone stop everything all the same. These runs find for themselves
+#    that there is no display: the Wayland display named is a socket file nobody listens on.
+stale=$out/wayland-stale
+perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1)' "$stale"
+for signal in INT TERM; do
+    port=$(free_port)
+    start_run "$signal" "$port" VANTREX_VIRTUAL_DISPLAY= WAYLAND_DISPLAY="$stale"
+    if wait_for_text "$out/$signal.txt" "localhost:$port" 30; then
+        burst "$signal" "$run_pid" "$run_pid"
+        check_end "SIG$signal to ./run" "$run_pid" "$port" $((128 + $(kill -l "$signal")))
+    else
+        fail "a stale WAYLAND_DISPLAY: ./run did not take the virtual display (SIG$signal):"
+        cat "$out/$signal.txt"
+    fi
+done
+
+# 3. The program's end ends ./run and what it started.
 port=$(free_port)
 start_run second "$port"
 if wait_for_text "$out/second.txt" "localhost:$port" 30; then
