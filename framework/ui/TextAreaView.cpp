@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <algorithm>
+#include <utility>
 
 #include "framework/core/String.h"
 #include "framework/ui/DisplayedText.h"
 #include "framework/ui/KeyText.h"
 #include "framework/ui/PushButton.h"
+#include "framework/ui/RestingPointer.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextLayouts.h"
 #include "framework/ui/Window.h"
@@ -183,9 +185,27 @@ void TextAreaView::focusInEvent(QFocusEvent* event) {
 
 void TextAreaView::enterEvent(QEnterEvent* event) {
     QTextEdit::enterEvent(event);
-    if (m_owner != nullptr) {
+    if (CameUnderRestingPointer(*event)) {
+        m_enterOnMove = true;
+        viewport()->setMouseTracking(true);  // to see the first move without a button held
+    } else if (m_owner != nullptr) {
         m_owner->MouseEnter();
     }
+}
+
+void TextAreaView::leaveEvent(QEvent* event) {
+    QTextEdit::leaveEvent(event);
+    m_enterOnMove = false;
+}
+
+void TextAreaView::mouseMoveEvent(QMouseEvent* event) {
+    if (std::exchange(m_enterOnMove, false) && m_owner != nullptr) {
+        m_owner->MouseEnter();
+        if (m_owner == nullptr) {
+            return;  // the handler let the area go
+        }
+    }
+    QTextEdit::mouseMoveEvent(event);
 }
 
 }  // namespace fw

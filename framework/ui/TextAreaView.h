@@ -46,11 +46,14 @@ class TextAreaView : public QTextEdit {
     void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     TextArea* m_owner;
     bool m_updating = false;
     bool m_batch = false;
+    bool m_enterOnMove = false;  // came under the resting pointer: entered when it moves
     QTextCursor m_block;
 };
 

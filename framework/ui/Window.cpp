@@ -16,6 +16,7 @@
 #include "framework/ui/PushButton.h"
 #include "framework/ui/QtConversions.h"
 #include "framework/ui/RectControl.h"
+#include "framework/ui/RestingPointer.h"
 #include "framework/ui/WindowWidget.h"
 
 namespace fw {
@@ -114,6 +115,7 @@ void Window::Show() {
         CentreWindow(*m_widget, nullptr);
     }
     m_shownOnce = true;
+    NoteRestingPointer();
     if (m_fullScreen) {
         m_widget->showFullScreen();
     } else {

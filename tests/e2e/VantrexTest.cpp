@@ -28,6 +28,7 @@ constexpr Point kVariablesField{259, 111};
 constexpr Point kSubjectsField{259, 138};
 constexpr Point kOutputArea{230, 300};  // where the disclaimer lies over it at first
 constexpr Point kOutputAreaBesideDisclaimer{30, 350};
+constexpr Point kDisclaimer{50, 176};  // its top-left corner; it is 350 x 158
 constexpr Point kCalculateButton{56, 388};
 // The start of the report's second line in the output area, and the report's line height.
 constexpr Point kReportLine2{22, 184};
@@ -98,6 +99,16 @@ class Vantrex : public ::testing::Test {
             }
         }
         return copied;
+    }
+
+    // Whether the disclaimer's grey text shows over the output area.
+    bool DisclaimerShown(const std::string& main) {
+        Pause(300);  // a pointer that enters the output area hides it at once
+        const Point at = OnMain(main, kDisclaimer);
+        const std::string mean = desktop.Run(
+            "import -window root -crop 350x158+" + std::to_string(at.x) + "+" +
+            std::to_string(at.y) + " +repage -colorspace Gray -format '%[fx:mean]' info:");
+        return !mean.empty() && std::stod(mean) < 0.99;  // white is 1
     }
 
     Point CentreOf(const std::string& window) {
@@ -235,28 +246,35 @@ TEST_F(Vantrex, AKeyHandsOverTheAboutItemShowsItAgainAndCtrlQQuits) {
     const std::string main = WaitForMain(3);
     ASSERT_FALSE(main.empty()) << "no hand-off on the key";
 
-    // The same About window comes back and stays until a click in it.
+    // The same About window comes back and stays until a click in it, which uncovers the
+    // disclaimer under the resting pointer: the pointer enters the output area only as it moves.
     ChooseAboutItem(main);
     EXPECT_EQ(WaitForAbout(), about);
     ClickCentreOf(about);
     EXPECT_EQ(WaitForMain(3), main);
+    EXPECT_TRUE(DisclaimerShown(main));
+    desktop.Xdotool("mousemove_relative --sync 5 5");
+    EXPECT_FALSE(DisclaimerShown(main));
 
     ClickMain(main, kVariablesField);
     desktop.Keys("ctrl+q");
     EXPECT_EQ(app->WaitForExit(10000), std::optional<int>(0));
 }
 
-// The pointer jumps onto the disabled disclaimer from outside the window, never crossing the
-// output area's edge: the click still goes to the output area beneath, and so does a key.
+// The main window opens under the pointer resting where the About window was clicked, over the
+// disclaimer: the pointer has not entered the output area, and the disclaimer stays. Then the
+// pointer jumps onto the disabled disclaimer from outside the window, never crossing the output
+// area's edge: the click still goes to the output area beneath, and so does a key.
 TEST_F(Vantrex, AClickOnTheDisclaimerGoesToTheOutputAreaBeneathIt) {
     const std::string about = WaitForAbout();
     ASSERT_FALSE(about.empty());
     ClickCentreOf(about);
     const std::string main = WaitForMain();
     ASSERT_FALSE(main.empty());
+    EXPECT_TRUE(DisclaimerShown(main)) << "gone as the window opened under the resting pointer";
     desktop.Xdotool("mousemove --sync 0 0");
     ClickMain(main, kOutputArea);
-    Pause(300);
+    EXPECT_FALSE(DisclaimerShown(main));
     EXPECT_TRUE(desktop.Screenshot(Screen("disclaimer-clicked.png")));
     desktop.Type("x");
     EXPECT_EQ(CopyFrom(main, kOutputAreaBesideDisclaimer), "x");
