@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "HostWnd.h"
-#include "framework/graphics/Picture.h"
 #include "framework/ui/Label.h"
 
 namespace {
@@ -157,21 +156,6 @@ TEST_F(SetProperties, TheTabOrderFollowsTheLists) {
     }
     EXPECT_EQ(visited, (std::vector<QWidget*>{widget("EditFldSubs"), widget("EditFldOut"),
                                               widget("EigenFld"), widget("EditFldVars")}));
-}
-
-TEST_F(SetProperties, ACanvasPaintsItsBackdropAtThePicturesOwnSizeAtTheTopLeft) {
-    auto canvas = HostWnd::Make()->Add<fw::Canvas>("Canvas1");
-    canvas->SetBounds(0, 0, 40, 30);
-    QImage image(10, 8, QImage::Format_RGB32);
-    const QColor red(200, 10, 10);
-    image.fill(red);
-    canvas->SetBackdrop(std::make_shared<fw::Picture>(image));
-    const QImage shot = canvas->Widget()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(9, 7), red);
-    EXPECT_NE(shot.pixelColor(12, 2), red);
-    EXPECT_NE(shot.pixelColor(2, 10), red);
-    canvas->SetBackdrop(nullptr);  // nothing to paint, nothing fails
-    EXPECT_NE(canvas->Widget()->grab().toImage().pixelColor(2, 2), red);
 }
 
 }  // namespace
