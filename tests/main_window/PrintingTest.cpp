@@ -29,7 +29,12 @@ class PrintingTest : public MainWindowTest {
         PrintDialogSeam::PrintToPdf(fw::String(m_pdf.toStdString()));
     }
 
-    void Print() { window->PrintBrn()->Push(); }
+    // Presses Print; gives what the user heard and saw.
+    std::vector<std::string> Print() {
+        recorder.Clear();
+        window->PrintBrn()->Push();
+        return recorder.Events();
+    }
 
     // The eigenvalue numbers of the printed rows, in reading order.
     std::vector<int> PrintedRowNumbers() {
@@ -58,27 +63,20 @@ class PrintingTest : public MainWindowTest {
 };
 
 TEST_F(PrintingTest, WithoutAnAcceptedCalculationSinceActivationPrintRefuses) {
-    Print();
-    EXPECT_EQ(recorder.Events(), kRefused);
+    EXPECT_EQ(Print(), kRefused);
     Calculate("4", "120");  // a rejected number is no calculation on record
-    recorder.Clear();
-    Print();
-    EXPECT_EQ(recorder.Events(), kRefused);
+    EXPECT_EQ(Print(), kRefused);
     // Coming back to the window forgets the calculation, but not the report on screen.
     Calculate("7", "120");
     const std::string report = Out();
     Activate();
-    recorder.Clear();
-    Print();
-    EXPECT_EQ(recorder.Events(), kRefused);
+    EXPECT_EQ(Print(), kRefused);
     EXPECT_EQ(Out(), report);
     EXPECT_EQ(PrintDialogSeam::TimesAsked(), 0);
     // A cancelled dialog prints nothing and says nothing.
     Calculate("7", "120");
     PrintDialogSeam::Cancel();
-    recorder.Clear();
-    Print();
-    EXPECT_TRUE(recorder.Events().empty());
+    EXPECT_TRUE(Print().empty());
     EXPECT_EQ(PrintDialogSeam::TimesAsked(), 1);
     EXPECT_FALSE(QFile::exists(m_pdf));
 }
