@@ -85,7 +85,7 @@ TEST_F(PrintingTest, PageCarriesTheBannerTheBylineAndTheReport) {
     Calculate("7", "120");
     const std::string report = Out();
     Print();
-    ASSERT_EQ(pdfprobe::PageCount(m_pdf), 1);
+    ASSERT_EQ(pdfprobe::Info(m_pdf).pages, 1);
     const QStringList lines = pdfprobe::Lines(m_pdf);
     EXPECT_EQ(lines.first(), kByline);
     EXPECT_TRUE(lines.contains("Number of variables: 7"));
@@ -110,14 +110,14 @@ TEST_F(PrintingTest, PageCarriesTheBannerTheBylineAndTheReport) {
 TEST_F(PrintingTest, LongReportGoesOnToFurtherPagesWithEveryRowInOrder) {
     Calculate("100", "2500");
     Print();
-    ASSERT_GT(pdfprobe::PageCount(m_pdf), 1);
+    ASSERT_GT(pdfprobe::Info(m_pdf).pages, 1);
     std::vector<int> expected(100);
     std::iota(expected.begin(), expected.end(), 1);
     EXPECT_EQ(PrintedRowNumbers(), expected);
     EXPECT_TRUE(pdfprobe::Lines(m_pdf).last().startsWith("Vantrex Analysis (c) 2000-2020"));
     EXPECT_FALSE(Inked(2, QRect(0, 0, 612, 170)));  // nothing above the block on page 2
     // No line reaches into the last half inch of the paper, on any page.
-    const double foot = pdfprobe::PageSize(m_pdf).height() - 36.0;
+    const double foot = pdfprobe::Info(m_pdf).paper.height() - 36.0;
     double topOnPage2 = 1e9;
     for (const auto& word : pdfprobe::Words(m_pdf)) {
         if (word.page == 2) {
