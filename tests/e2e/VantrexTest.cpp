@@ -163,13 +163,14 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
     // It opened under the pointer resting where the About window was clicked, over the
     // disclaimer: the pointer has not entered the output area, and the disclaimer stays. Then the
     // pointer jumps onto the disabled disclaimer from outside the window, never crossing the
-    // output area's edge: the click still goes to the output area beneath, and so does a key.
+    // output area's edge: the click still goes to the output area beneath, and so do the keys,
+    // Return a line break there.
     EXPECT_TRUE(DisclaimerShown(main)) << "gone as the window opened under the resting pointer";
     desktop.Xdotool("mousemove --sync 0 0");
     ClickMain(main, kOutputArea);
     EXPECT_FALSE(DisclaimerShown(main));
-    desktop.Type("x");
-    EXPECT_EQ(CopyFrom(main, kOutputAreaBesideDisclaimer), "x");
+    desktop.Keys("x Return y");
+    EXPECT_EQ(CopyFrom(main, kOutputAreaBesideDisclaimer), "x\ny");
 
     ClickMain(main, kVariablesField);
     desktop.Type("7");
@@ -210,12 +211,6 @@ TEST_F(Vantrex, AboutFirstThenAClickToTheMainWindowCalculateAndQuitWithTheButton
     desktop.Keys("KP_Enter");
     EXPECT_EQ(AfterTheTime(CopyFrom(main, kOutputArea, "subjects:   300")), ReportFor("7", "300"));
     EXPECT_EQ(CopyFrom(main, kSubjectsField), "300");
-
-    ClickMain(main, kOutputArea);
-    desktop.Keys("ctrl+End Z Return Y ctrl+a ctrl+c");
-    const std::string out = desktop.Clipboard();
-    EXPECT_TRUE(out.ends_with("Analytics.\nZ\nY")) << "Return in the output area: " << out;
-    EXPECT_TRUE(desktop.Screenshot(Screen("return-in-the-fields.png")));
     QuitWithTheButton(main);
 }
 
