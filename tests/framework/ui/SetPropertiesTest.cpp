@@ -136,11 +136,10 @@ TEST_F(SetProperties, TheTabOrderFollowsTheLists) {
                                       {"EditFldVars", 3},
                                       {"EigenFld", 13},
                                       {"EditFldSubs", 4}}) {
-            window.AddControl(name, window.New(fw::TextArea::Record()));
-            fw::SetProperties(window.ControlByName(name), PropertyListBuilder()
-                                                              .Integer("TabIndex", tabIndex)
-                                                              .Boolean("TabStop", true)
-                                                              .Build());
+            fw::SetProperties(window.Add<fw::TextArea>(name), PropertyListBuilder()
+                                                                  .Integer("TabIndex", tabIndex)
+                                                                  .Boolean("TabStop", true)
+                                                                  .Build());
         }
     };
     Ref<HostWnd> window = HostWnd::Make();
