@@ -20,10 +20,8 @@ class FakeCalculateWindow : public CalculateWindow {
     static constexpr const char* kFooter = "-- footer --";
     static constexpr const char* kEarlier = "an earlier report";
 
-    std::int64_t vars = 0;
-    std::int64_t subs = 0;
-    std::string subsText;
-    std::string varsText;
+    std::int64_t vars = 0, subs = 0;
+    std::string subsText, varsText;
     std::string out;  // the output area; the report is ASCII, so offsets count bytes
     std::size_t selStart = 0;
     std::set<std::string> missing;

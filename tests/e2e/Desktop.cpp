@@ -28,6 +28,10 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
+std::string Move(Point to) {
+    return "mousemove --sync " + std::to_string(to.x) + " " + std::to_string(to.y);
+}
+
 }  // namespace
 
 Process::Process(const std::vector<std::string>& argv) {
@@ -149,19 +153,17 @@ bool Desktop::RequestClose(const std::string& window) const {
     return sent;
 }
 
-void Desktop::DragFromTo(int fromX, int fromY, int toX, int toY) const {
-    std::string steps =
-        "mousemove --sync " + std::to_string(fromX) + " " + std::to_string(fromY) + " mousedown 1";
+void Desktop::DragFromTo(Point from, Point to) const {
+    std::string steps = Move(from) + " mousedown 1";
     for (int i = 1; i <= 10; ++i) {
-        steps += " sleep 0.05 mousemove --sync " + std::to_string(fromX + (toX - fromX) * i / 10) +
-                 " " + std::to_string(fromY + (toY - fromY) * i / 10);
+        steps += " sleep 0.05 " +
+                 Move({from.x + (to.x - from.x) * i / 10, from.y + (to.y - from.y) * i / 10});
     }
-    Xdotool(steps + " sleep 0.3 mousemove --sync " + std::to_string(toX + 1) + " " +
-            std::to_string(toY) + " sleep 0.3 mouseup 1");
+    Xdotool(steps + " sleep 0.3 " + Move({to.x + 1, to.y}) + " sleep 0.3 mouseup 1");
 }
 
-void Desktop::ClickAt(int x, int y) const {
-    Xdotool("mousemove --sync " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+void Desktop::ClickAt(Point at) const {
+    Xdotool(Move(at) + " click 1");
 }
 
 void Desktop::Type(const std::string& text) const {

@@ -8,6 +8,12 @@
 
 namespace e2e {
 
+// A point on the screen, in pixels.
+struct Point {
+    int x;
+    int y;
+};
+
 // A program started in the background; killed and reaped when the object goes, if still running.
 class Process {
   public:
@@ -55,9 +61,9 @@ class Desktop {
     // WM_DELETE_WINDOW message.
     bool RequestClose(const std::string& window) const;
 
-    void ClickAt(int x, int y) const;
+    void ClickAt(Point at) const;
     // Presses the left button at one point and lets it go at the other, moving in steps.
-    void DragFromTo(int fromX, int fromY, int toX, int toY) const;
+    void DragFromTo(Point from, Point to) const;
     // Types the text, or presses the keys ("ctrl+a"), where the keyboard focus is.
     void Type(const std::string& text) const;
     void Keys(const std::string& keys) const;

@@ -24,18 +24,13 @@ QByteArray Run(const QString& program, const QStringList& arguments) {
 
 }  // namespace
 
-int PageCount(const QString& pdf) {
-    QString info = QString::fromUtf8(Run("pdfinfo", {pdf}));
-    QRegularExpressionMatch match = QRegularExpression(R"(Pages:\s+(\d+))").match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-QSizeF PageSize(const QString& pdf) {
-    QString info = QString::fromUtf8(Run("pdfinfo", {pdf}));
-    QRegularExpressionMatch match =
+Document Info(const QString& pdf) {
+    const QString info = QString::fromUtf8(Run("pdfinfo", {pdf}));
+    const QRegularExpressionMatch pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info);
+    const QRegularExpressionMatch paper =
         QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(info);
-    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
-                            : QSizeF();
+    return {pages.hasMatch() ? pages.captured(1).toInt() : -1,
+            QSizeF(paper.captured(1).toDouble(), paper.captured(2).toDouble())};
 }
 
 QImage RenderPage(const QString& pdf, int page) {

@@ -10,11 +10,13 @@
 // Looks into printed PDF files with the poppler tools, for the printing tests.
 namespace pdfprobe {
 
-// The number of pages.
-int PageCount(const QString& pdf);
-
-// The size of the paper in points, as the first page gives it: a report prints on one paper.
-QSizeF PageSize(const QString& pdf);
+// The number of pages, and the size of the paper in points as the first page gives it (a report
+// prints on one paper).
+struct Document {
+    int pages = -1;
+    QSizeF paper;
+};
+Document Info(const QString& pdf);
 
 // One page rendered at 72 dots per inch, so that a pixel is a point.
 QImage RenderPage(const QString& pdf, int page);

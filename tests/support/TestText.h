@@ -30,18 +30,14 @@ inline std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A file's bytes, as they are on disk; empty when it cannot be read.
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+#ifdef VANTREX_TABLES_DIR
+// One of the committed tables ("random_eigenvalues.txt", "standard_errors.txt"), byte for byte;
+// empty when it cannot be read.
+inline std::string ReadCommittedTable(const std::string& name) {
+    std::ifstream in(std::string(VANTREX_TABLES_DIR) + "/" + name, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-#ifdef VANTREX_TABLES_DIR
-// One of the committed tables ("random_eigenvalues.txt", "standard_errors.txt"), byte for byte.
-inline std::string ReadCommittedTable(const std::string& name) {
-    return ReadFile(std::string(VANTREX_TABLES_DIR) + "/" + name);
 }
 #endif
 

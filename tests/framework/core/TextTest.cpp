@@ -33,23 +33,18 @@ TEST(String, CopiesShareTheBytesAndJoiningBuildsANewText) {
 }
 
 TEST(NthField, CountsFromOneAndGivesEmptyOutsideTheFields) {
-    const String table = "1.2808\r1.2333\r.0074";
-    const struct {
-        std::int64_t n;
-        const char* field;
-    } cases[] = {{1, "1.2808"}, {3, ".0074"}, {4, ""}, {0, ""}, {-1, ""}, {kMax, ""}, {kMin, ""}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(NthField(table, "\r", c.n).View(), c.field) << c.n;
-    }
+    const char* t = "1.2808\r1.2333\r.0074";
     const struct {
         const char* text;
         const char* delimiter;
         std::int64_t n;
         const char* field;
-    } others[] = {{"1.2808 1.2", "\r", 2, ""}, {"x", "", 1, "x"},        {"x", "", 2, ""},
-                  {"a<>b<>c", "<>", 2, "b"},   {"a:::b", "::", 2, ":b"}, {"a:::b", "::", 3, ""},
-                  {"é€x€😀", "€", 3, "😀"}};
-    for (const auto& c : others) {
+    } cases[] = {{t, "\r", 1, "1.2808"}, {t, "\r", 3, ".0074"},       {t, "\r", 4, ""},
+                 {t, "\r", 0, ""},       {t, "\r", -1, ""},           {t, "\r", kMax, ""},
+                 {t, "\r", kMin, ""},    {"1.2808 1.2", "\r", 2, ""}, {"x", "", 1, "x"},
+                 {"x", "", 2, ""},       {"a<>b<>c", "<>", 2, "b"},   {"a:::b", "::", 2, ":b"},
+                 {"a:::b", "::", 3, ""}, {"é€x€😀", "€", 3, "😀"}};
+    for (const auto& c : cases) {
         EXPECT_EQ(NthField(c.text, c.delimiter, c.n).View(), c.field) << c.text << " " << c.n;
     }
     const String whole = "1.2808 1.2333";

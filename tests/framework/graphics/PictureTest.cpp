@@ -52,8 +52,9 @@ TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     }
 }
 
-// A screen that gives a point two pixels shows the variant, still at the picture's own size.
-TEST(Picture, AScaledScreenShowsTheVariantInThePicturesPlace) {
+// A canvas paints its backdrop at the picture's own size at its top-left corner, from the variant
+// on a screen that gives a point two pixels; without one it paints nothing, and nothing fails.
+TEST(Picture, ACanvasShowsItAtItsOwnSizeAtTheTopLeftFromTheVariantOnAScaledScreen) {
     fw::testing::EnsureRuntimeForTests();
     QImage plain(30, 12, QImage::Format_RGB32);
     plain.fill(Qt::red);
@@ -67,8 +68,11 @@ TEST(Picture, AScaledScreenShowsTheVariantInThePicturesPlace) {
         shot.setDevicePixelRatio(ratio);
         canvas->Widget()->render(&shot);
         EXPECT_EQ(shot.pixelColor(30 * ratio - 1, 12 * ratio - 1), color) << ratio;
-        EXPECT_NE(shot.pixelColor(30 * ratio, 12 * ratio), color) << ratio;
+        EXPECT_NE(shot.pixelColor(30 * ratio, 2), color) << ratio;
+        EXPECT_NE(shot.pixelColor(2, 12 * ratio), color) << ratio;
     }
+    canvas->SetBackdrop(nullptr);
+    EXPECT_NE(canvas->Widget()->grab().toImage().pixelColor(2, 2), QColor(Qt::red));
 }
 
 }  // namespace

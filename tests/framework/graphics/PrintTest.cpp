@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <map>
@@ -77,11 +78,7 @@ TEST_F(Printing, APictureAndATextAreasTextInBlocksOfWholeLinesOverPages) {
     area->SetText(fw::String(text));
     QImage banner(466, 47, QImage::Format_RGB32);  // red on the left, blue on the right
     banner.fill(Qt::red);
-    for (int x = 233; x < 466; ++x) {
-        for (int y = 0; y < 47; ++y) {
-            banner.setPixelColor(x, y, Qt::blue);
-        }
-    }
+    QPainter(&banner).fillRect(233, 0, 233, 47, Qt::blue);
     double foot = 0;
     {
         fw::Ref<fw::Graphics> g = fw::OpenPrinterDialog();

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "HostWnd.h"
-#include "framework/graphics/Picture.h"
 #include "framework/ui/Label.h"
 
 namespace {
@@ -137,11 +136,10 @@ TEST_F(SetProperties, TheTabOrderFollowsTheLists) {
                                       {"EditFldVars", 3},
                                       {"EigenFld", 13},
                                       {"EditFldSubs", 4}}) {
-            window.AddControl(name, window.New(fw::TextArea::Record()));
-            fw::SetProperties(window.ControlByName(name), PropertyListBuilder()
-                                                              .Integer("TabIndex", tabIndex)
-                                                              .Boolean("TabStop", true)
-                                                              .Build());
+            fw::SetProperties(window.Add<fw::TextArea>(name), PropertyListBuilder()
+                                                                  .Integer("TabIndex", tabIndex)
+                                                                  .Boolean("TabStop", true)
+                                                                  .Build());
         }
     };
     Ref<HostWnd> window = HostWnd::Make();
@@ -157,21 +155,6 @@ TEST_F(SetProperties, TheTabOrderFollowsTheLists) {
     }
     EXPECT_EQ(visited, (std::vector<QWidget*>{widget("EditFldSubs"), widget("EditFldOut"),
                                               widget("EigenFld"), widget("EditFldVars")}));
-}
-
-TEST_F(SetProperties, ACanvasPaintsItsBackdropAtThePicturesOwnSizeAtTheTopLeft) {
-    auto canvas = HostWnd::Make()->Add<fw::Canvas>("Canvas1");
-    canvas->SetBounds(0, 0, 40, 30);
-    QImage image(10, 8, QImage::Format_RGB32);
-    const QColor red(200, 10, 10);
-    image.fill(red);
-    canvas->SetBackdrop(std::make_shared<fw::Picture>(image));
-    const QImage shot = canvas->Widget()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(9, 7), red);
-    EXPECT_NE(shot.pixelColor(12, 2), red);
-    EXPECT_NE(shot.pixelColor(2, 10), red);
-    canvas->SetBackdrop(nullptr);  // nothing to paint, nothing fails
-    EXPECT_NE(canvas->Widget()->grab().toImage().pixelColor(2, 2), red);
 }
 
 }  // namespace

@@ -21,9 +21,7 @@ using Windows = uitest::WindowTest;
 // The window lays itself out, then makes its controls, before the constructor returns; a name is
 // taken once, and only by a control of the window's own.
 TEST_F(Windows, ConstructorMakesTheWindowAndItsControlsBeforeItReturns) {
-    HostWnd::createControls = [](HostWnd& window) {
-        window.AddControl("Area", window.New(fw::TextArea::Record()));
-    };
+    HostWnd::createControls = [](HostWnd& window) { window.Add<fw::TextArea>("Area"); };
     auto window = Cast<HostWnd>(HostWnd::Record().New());
     window->Constructor();
     EXPECT_EQ(window->log,
