@@ -162,6 +162,10 @@ void Desktop::DragFromTo(Point from, Point to) const {
     Xdotool(steps + " sleep 0.3 " + Move({to.x + 1, to.y}) + " sleep 0.3 mouseup 1");
 }
 
+void Desktop::MoveTo(Point at) const {
+    Xdotool(Move(at));
+}
+
 void Desktop::ClickAt(Point at) const {
     Xdotool(Move(at) + " click 1");
 }

@@ -61,6 +61,8 @@ class Desktop {
     // WM_DELETE_WINDOW message.
     bool RequestClose(const std::string& window) const;
 
+    // Takes the pointer straight there, crossing nothing on the way.
+    void MoveTo(Point at) const;
     void ClickAt(Point at) const;
     // Presses the left button at one point and lets it go at the other, moving in steps.
     void DragFromTo(Point from, Point to) const;

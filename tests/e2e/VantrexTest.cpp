@@ -161,7 +161,7 @@ TEST_F(Vantrex, AboutFirstThenAfterFourSecondsTheMainWindowCalculateAndQuitWithT
     // output area's edge: the click still goes to the output area beneath, and so do the keys,
     // Return a line break there.
     EXPECT_TRUE(DisclaimerShown(main)) << "gone as the window opened under the resting pointer";
-    desktop.Xdotool("mousemove --sync 0 0");
+    desktop.MoveTo({0, 0});
     ClickMain(main, kOutputArea);
     EXPECT_FALSE(DisclaimerShown(main));
     desktop.Keys("x Return y");
@@ -244,8 +244,7 @@ TEST_P(Placement, EachWindowOpensCentredOnTheScreenOrOverTheWindowItSpeaksFor) {
     ASSERT_EQ(WaitForAbout(), about);
     const Point aboutCentre = CentreOf(about);
     opened.push_back({"About again", aboutCentre, mainCentre});
-    desktop.Xdotool("mousemove --sync " + std::to_string(aboutCentre.x) + " " +
-                    std::to_string(aboutCentre.y));
+    desktop.MoveTo(aboutCentre);
     desktop.Keys("space");  // an About window left there would keep the place grey below
     EXPECT_TRUE(DisclaimerShown(main));
     desktop.Xdotool("mousemove_relative --sync 5 5");
