@@ -5,6 +5,8 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/PrinterPage.h"
 #include "framework/testing/PrintDialogSeam.h"
+#include "framework/ui/CentredDialog.h"
+#include "framework/ui/DialogOwner.h"
 #include "framework/ui/QtConversions.h"
 
 namespace fw {
@@ -21,8 +23,9 @@ Ref<Graphics> OpenPrinterDialog() {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(ToQString(path));
     } else {
-        // No parent window: the dialog is application-modal and returns when dismissed.
-        QPrintDialog dialog(printer.get(), nullptr);
+        // No parent window: the dialog is application-modal and returns when dismissed. It opens
+        // over the window that asked for it, as every other dialog does.
+        CentredDialog<QPrintDialog> dialog(DialogOwner(), printer.get(), nullptr);
         if (dialog.exec() != QDialog::Accepted) {
             return nullptr;
         }

@@ -8,6 +8,7 @@
 #include "framework/menus/QuitMenuItem.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Delegate.h"
+#include "framework/ui/DialogOwner.h"
 #include "framework/ui/ExceptionHandling.h"
 #include "framework/ui/Runtime.h"
 #include "framework/ui/Window.h"
@@ -50,8 +51,9 @@ void PrepareMenus(Window& window) {
 }
 
 void ChooseMenuItem(Window& window, const Ref<MenuItem>& item) {
-    Ref<Object> keep = window.shared_from_this();
+    Ref<Window> keep = std::static_pointer_cast<Window>(window.shared_from_this());
     if (Ref<Delegate> handler = window.MenuHandler(item->Name().View())) {
+        DialogOwnerScope owner(keep);
         bool handled = false;
         RunGuarded([&] { handled = handler->Invoke(EventArgs()); });
         if (handled) {

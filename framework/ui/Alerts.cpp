@@ -3,32 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QShowEvent>
 #include <cstdio>
 
 #include "framework/testing/EventRecorder.h"
-#include "framework/ui/Placement.h"
+#include "framework/ui/CentredDialog.h"
+#include "framework/ui/DialogOwner.h"
 #include "framework/ui/QtConversions.h"
 
 namespace fw {
-
-namespace {
-
-// A message box knows its size only as it is shown; it is placed then, before it appears.
-class CentredMessageBox : public QMessageBox {
-  public:
-    using QMessageBox::QMessageBox;
-
-  protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        if (!event->spontaneous()) {  // not when the window system shows it again
-            CentreWindow(*this, parentWidget());
-        }
-    }
-};
-
-}  // namespace
 
 void MsgBox(const String& text) {
     ShowMessage(text);
@@ -44,11 +26,12 @@ void ShowMessage(const String& text) {
         std::fprintf(stderr, "%s\n", text.ToStdString().c_str());
         return;
     }
-    // It speaks for the active window: over that one, and kept above it by the window manager.
-    // Made on the heap, as that window may go while the box is shown, and take the box with it.
+    // Over the window it speaks for, and kept above that one by the window manager. Made on the
+    // heap, as that window may go while the box is shown, and take the box with it.
+    QWidget* owner = DialogOwner();
     QPointer<QMessageBox> box =
-        new CentredMessageBox(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
-                              QMessageBox::Ok, QApplication::activeWindow());
+        new CentredDialog<QMessageBox>(owner, QMessageBox::NoIcon, QApplication::applicationName(),
+                                       ToQString(text), QMessageBox::Ok, owner);
     box->setTextFormat(Qt::PlainText);
     box->exec();
     delete box;

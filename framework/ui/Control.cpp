@@ -4,6 +4,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/ui/Delegate.h"
+#include "framework/ui/DialogOwner.h"
 #include "framework/ui/ExceptionHandling.h"
 #include "framework/ui/Window.h"
 
@@ -55,6 +56,7 @@ bool Control::RaiseEvent(std::int64_t eventNumber, EventArgs args) {
     }
     Ref<Delegate> handler = found->second;
     args.sender = shared_from_this();
+    DialogOwnerScope owner(ParentWindow());
     bool answer = false;
     RunGuarded([&] { answer = handler->Invoke(args); });
     return answer;

@@ -11,6 +11,7 @@
 #include "framework/ui/Application.h"
 #include "framework/ui/Control.h"
 #include "framework/ui/Delegate.h"
+#include "framework/ui/DialogOwner.h"
 #include "framework/ui/ExceptionHandling.h"
 #include "framework/ui/Placement.h"
 #include "framework/ui/PushButton.h"
@@ -197,7 +198,8 @@ bool Window::RaiseEvent(std::string_view name, const EventArgs& args) {
     if (handler == nullptr) {
         return false;
     }
-    Ref<Object> keep = shared_from_this();
+    Ref<Window> keep = std::static_pointer_cast<Window>(shared_from_this());
+    DialogOwnerScope owner(keep);
     bool answer = false;
     RunGuarded([&] { answer = handler->call(*this, args); });
     return answer;

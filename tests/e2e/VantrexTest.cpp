@@ -29,6 +29,7 @@ constexpr Point kOutputArea{230, 300};  // where the disclaimer lies over it at 
 constexpr Point kOutputAreaBesideDisclaimer{30, 350};
 constexpr Point kDisclaimer{50, 176};  // its top-left corner; it is 350 x 158
 constexpr Point kCalculateButton{56, 388};
+constexpr Point kPrintButton{171, 388};
 // The start of the report's second line in the output area, and the report's line height.
 constexpr Point kReportLine2{22, 184};
 constexpr int kReportLineHeight = 12;
@@ -113,6 +114,17 @@ class Vantrex : public ::testing::Test {
             "import -window root -crop 350x158+" + std::to_string(at.x) + "+" +
             std::to_string(at.y) + " +repage -colorspace Gray -format '%[fx:mean]' info:");
         return !mean.empty() && std::stod(mean) < 0.99;  // white is 1
+    }
+
+    // A window titled with the application's name (the About window, a message box) that is not
+    // the one given, waiting up to five seconds.
+    std::string WaitForAboutOtherThan(const std::string& earlier) {
+        std::string window = WaitForAbout();
+        for (int attempt = 0; attempt < 50 && window == earlier; ++attempt) {
+            Pause(100);
+            window = WaitForAbout();
+        }
+        return window == earlier ? std::string() : window;
     }
 
     Point CentreOf(const std::string& window) {
@@ -218,9 +230,10 @@ class Placement : public ::testing::WithParamInterface<int>, public Vantrex {
 
 // Without a window manager a window's frame is the window itself, so the centres are exact but for
 // rounding: the About window and the main window on the screen, then, once the main window was
-// moved, the About window again and a message box over it, where it keeps its place. The About
-// window shown again from the About item is the same window, and a key hands over, which uncovers
-// the disclaimer under the resting pointer: the pointer enters the output area only as it moves.
+// moved, the About window again, two message boxes in a row and the print dialog over it, where it
+// keeps its place. The About window shown again from the About item is the same window, and a key
+// hands over, which uncovers the disclaimer under the resting pointer: the pointer enters the
+// output area only as it moves.
 TEST_P(Placement, EachWindowOpensCentredOnTheScreenOrOverTheWindowItSpeaksFor) {
     const Point screen = GetParam() == 1 ? Point{512, 384} : Point{640, 512};  // its centre
     struct Opened {
@@ -251,20 +264,32 @@ TEST_P(Placement, EachWindowOpensCentredOnTheScreenOrOverTheWindowItSpeaksFor) {
     EXPECT_FALSE(DisclaimerShown(main));
     opened.push_back({"main again", CentreOf(main), mainCentre});
 
-    // Calculate without a number of subjects: a message box, titled with the application's name
-    // as the About window is, once that one is gone.
-    ClickMain(main, kVariablesField);
-    desktop.Type("7");
+    // Calculate with both entries empty: two message boxes in a row, titled with the application's
+    // name as the About window is, once that one is gone. No window is active as the first one
+    // closes, and the second one still speaks for the main window.
     ClickMain(main, kCalculateButton);
-    std::string box = WaitForAbout();
-    for (int attempt = 0; attempt < 30 && box == about; ++attempt) {
-        Pause(100);
-        box = WaitForAbout();
-    }
-    ASSERT_FALSE(box.empty());
-    ASSERT_NE(box, about);
-    opened.push_back({"message box", CentreOf(box), mainCentre});
+    const std::string subjectsBox = WaitForAboutOtherThan(about);
+    ASSERT_FALSE(subjectsBox.empty()) << "no message on the empty subjects field";
+    opened.push_back({"message box", CentreOf(subjectsBox), mainCentre});
     desktop.Keys("Return");
+    const std::string variablesBox = WaitForAboutOtherThan(subjectsBox);
+    ASSERT_FALSE(variablesBox.empty()) << "no message on the empty variables field";
+    opened.push_back({"second message box", CentreOf(variablesBox), mainCentre});
+    desktop.Keys("Return");
+
+    // The print dialog, asked for from the main window, opens over it too.
+    desktop.Type("7");  // the focus is in the variables field, where the second message left it
+    ClickMain(main, kSubjectsField);
+    desktop.Type("120");
+    ClickMain(main, kCalculateButton);
+    ClickMain(main, kPrintButton);
+    const std::string print = desktop.WaitForWindow("vantrex", "Print");
+    ASSERT_FALSE(print.empty()) << "no print dialog";
+    Pause(300);  // it is placed as it is shown; nothing moves it after
+    opened.push_back({"print dialog", CentreOf(print), mainCentre});
+    EXPECT_TRUE(desktop.Screenshot(Screen("print-dialog.png")));
+    desktop.Keys("Escape");
+    ASSERT_TRUE(desktop.WaitForWindow("vantrex", "Print", 1).empty()) << "the dialog stayed";
 
     for (const Opened& each : opened) {
         EXPECT_NEAR(each.centre.x, each.expected.x, 3) << each.window;

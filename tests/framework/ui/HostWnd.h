@@ -92,6 +92,9 @@ class HostWnd : public fw::Window {
     void Focused(const Ref<fw::TextArea>& area) { Log("GotFocus " + area->Name().ToStdString()); }
     void Pushed(const Ref<fw::PushButton>&) {
         Log("Action");
+        if (onPush) {
+            onPush();
+        }
         if (failPush) {
             throw fw::NilObjectException("no output area");
         }
@@ -103,6 +106,7 @@ class HostWnd : public fw::Window {
 
     std::vector<std::string> log;
     bool answer = false, failPush = false;
+    std::function<void()> onPush;
     std::vector<Ref<fw::MenuItem>> enableOnRequest;
     QElapsedTimer clock;
     std::vector<qint64> tickedAt;  // nanoseconds on the clock

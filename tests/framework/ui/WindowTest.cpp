@@ -9,6 +9,7 @@
 
 #include "HostWnd.h"
 #include "framework/testing/EventRecorder.h"
+#include "framework/ui/DialogOwner.h"
 #include "framework/ui/Label.h"
 
 namespace {
@@ -62,6 +63,38 @@ TEST_F(Windows, OneLargerThanTheScreenOpensWithItsTopLeftCornerOnIt) {
     Ref<HostWnd> window = HostWnd::Make();
     EXPECT_EQ(window->Widget()->frameGeometry().topLeft(),
               window->Widget()->screen()->availableGeometry().topLeft());
+}
+
+// A dialog speaks for the window whose code opens it: the window of the control whose event runs,
+// also once a call for another window has run inside that code (as in a message box's own loop),
+// and the active window once that one is hidden or outside any call.
+TEST_F(Windows, ADialogSpeaksForTheWindowWhoseCodeOpensIt) {
+    Ref<HostWnd> first = HostWnd::Make();
+    Ref<HostWnd> second = HostWnd::Make();
+    auto firstButton = first->Add<fw::PushButton>("Button");
+    auto secondButton = second->Add<fw::PushButton>("Button");
+    for (const auto& button : {firstButton, secondButton}) {
+        // Both handled by the second window's code: the control's window is the one spoken for.
+        button->AddEventHandler(fw::PushButton::kAction,
+                                MakeDelegate(&HostWnd::Pushed, *second, "( PushButton )"));
+    }
+    std::vector<QWidget*> owners;
+    bool nested = false;
+    second->onPush = [&] {
+        owners.push_back(fw::DialogOwner());
+        if (!nested) {
+            nested = true;
+            secondButton->Push();
+            owners.push_back(fw::DialogOwner());
+            first->Hide();
+            owners.push_back(fw::DialogOwner());
+        }
+    };
+    firstButton->Push();
+    owners.push_back(fw::DialogOwner());
+    EXPECT_EQ(owners,
+              (std::vector<QWidget*>{first->Widget(), second->Widget(), first->Widget(),
+                                     QApplication::activeWindow(), QApplication::activeWindow()}));
 }
 
 // The exit step lets go of the windows. The focus must not move on to another area while the
