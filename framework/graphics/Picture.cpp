@@ -30,7 +30,7 @@ QStringList CandidateFolders() {
 
 }  // namespace
 
-Picture::Picture(const QImage& image) : Picture(image, QImage()) {}
+Picture::Picture(const QImage& image) : m_image(std::make_unique<const QImage>(image)) {}
 
 Picture::Picture(const QImage& image, const QImage& detailed)
     : m_image(std::make_unique<const QImage>(image)),
@@ -47,6 +47,11 @@ int Picture::Height() const {
 }
 
 const QImage& Picture::Detailed() const {
+    if (!m_detailed) {
+        // Unreadable or missing, the variant is a null image: the picture has none.
+        m_detailed = std::make_unique<const QImage>(
+            m_detailedFile.IsEmpty() ? QImage() : QImage(ToQString(m_detailedFile)));
+    }
     return m_detailed->isNull() ? *m_image : *m_detailed;
 }
 
@@ -68,10 +73,10 @@ Ref<Picture> Picture::OpenFromApp(const String& fileName) {
         QImage image(path);
         if (!image.isNull()) {
             const QFileInfo file(path);
-            // Unreadable or missing, the variant is a null image: the picture has none.
-            return std::make_shared<Picture>(
-                image,
-                QImage(file.dir().filePath(file.completeBaseName() + "@4x." + file.suffix())));
+            auto picture = std::make_shared<Picture>(image);
+            picture->m_detailedFile =
+                FromQString(file.dir().filePath(file.completeBaseName() + "@4x." + file.suffix()));
+            return picture;
         }
     }
     return nullptr;

@@ -22,7 +22,8 @@ class Picture : public Object {
     // Opens a PNG from the application's pictures folder: "pictures" beside the executable, or,
     // in the build tree, resources/pictures of the source tree. A missing or unreadable file
     // gives nil. The high-resolution variant is the file of the same name with "@4x" before its
-    // suffix, in the same folder; without it the plain picture serves everywhere.
+    // suffix, in the same folder, read when it is first drawn; without it the plain picture
+    // serves everywhere.
     static Ref<Picture> OpenFromApp(const String& fileName);
 
     // Where OpenFromApp looks; tests point it at a folder of their own (empty: the default).
@@ -39,7 +40,12 @@ class Picture : public Object {
   private:
     // Held apart so that the system's code, which includes this header, never sees Qt.
     std::unique_ptr<const QImage> m_image;
-    std::unique_ptr<const QImage> m_detailed;
+    // The variant's file, for a picture opened from the application; empty: there is none.
+    String m_detailedFile;
+    // Null until the variant is first asked for, then kept, a null image where there is none.
+    // Most runs draw no page and no scaled screen and never need the variant, so it is read on
+    // demand; mutable because Detailed(), which reads it, is a const getter to those who draw.
+    mutable std::unique_ptr<const QImage> m_detailed;
 };
 
 }  // namespace fw

@@ -14,8 +14,9 @@
 namespace {
 
 // Only a picture file of the pictures folder opens, at its own size, with its high-resolution
-// variant where there is one; no name leads out of the folder. The stored pictures the windows
-// show are each at most their canvas's size, and each has a variant of four times its size.
+// variant where there is one, read once when it is first asked for; no name leads out of the
+// folder. The stored pictures the windows show are each at most their canvas's size, and each has
+// a variant of four times its size.
 TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     fw::testing::EnsureRuntimeForTests();
     QTemporaryDir dir;
@@ -23,7 +24,6 @@ TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     image.fill(Qt::darkGreen);
     QDir(dir.path()).mkdir("sub");
     ASSERT_TRUE(image.save(dir.filePath("Some.png")) && image.save(dir.filePath("sub/Other.png")));
-    ASSERT_TRUE(image.scaled(120, 48).save(dir.filePath("Some@4x.png")));
     QFile junk(dir.filePath("Junk.png"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
     junk.close();
@@ -31,7 +31,15 @@ TEST(Picture, OnlyAPictureFileOfThePicturesFolderOpensAtItsOwnSize) {
     fw::Ref<fw::Picture> picture = fw::Picture::OpenFromApp("Some.png");
     ASSERT_TRUE(picture);
     EXPECT_EQ(QSize(picture->Width(), picture->Height()), QSize(30, 12));
+    // The variant is the file there is when it is first asked for, and it stays when that goes.
+    ASSERT_TRUE(image.scaled(120, 48).save(dir.filePath("Some@4x.png")));
+    const QImage* detailed = &picture->Detailed();
+    EXPECT_EQ(detailed->size(), QSize(120, 48));
+    ASSERT_TRUE(QFile::remove(dir.filePath("Some@4x.png")));
+    EXPECT_EQ(&picture->Detailed(), detailed);
     EXPECT_EQ(picture->Detailed().size(), QSize(120, 48));
+    picture = fw::Picture::OpenFromApp("Some.png");
+    EXPECT_EQ(&picture->Detailed(), &picture->Image());
     for (const QString& name :
          {QString("Missing.png"), QString(), QString("sub/Other.png"), QString("../Some.png"),
           dir.filePath("Some.png"), QString("Junk.png")}) {
