@@ -1,14 +1,18 @@
 #include "framework/ui/Display.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+
+#include "framework/ui/PlatformPlugins.h"
 
 namespace fw {
 
@@ -37,9 +41,11 @@ bool XDisplayAnswers(const std::string& name) {
     return answers;
 }
 
-// Whether a Wayland server takes a connection at this display name: a socket named relative to
+// Whether a Wayland server answers at this display name: a socket named relative to
 // XDG_RUNTIME_DIR, or by its full path, as the Wayland client library finds it. The socket file
-// outlives a server that ended without removing it, so only a connection tells.
+// outlives a server that ended without removing it, and any program may listen at the name (Qt's
+// Wayland platform would wait for its answer for ever): only a Wayland server's answer to a first
+// request, within two seconds, tells.
 bool WaylandDisplayAnswers(const std::string& name) {
     const std::string folder = Environment("XDG_RUNTIME_DIR");
     if (name.front() != '/' && folder.empty()) {
@@ -52,12 +58,24 @@ bool WaylandDisplayAnswers(const std::string& name) {
         return false;
     }
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Never blocking: a server that takes no more connections refuses this one at once.
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0) {
         return false;
     }
-    const bool answers =
-        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    // The display's sync request (object 1, opcode 0, 12 bytes) for a new callback, object 2; a
+    // server answers with that callback's done event (object 2, opcode 0, 12 bytes).
+    const std::uint32_t sync[] = {1, 12u << 16, 2};
+    bool answers =
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::send(socket, sync, sizeof(sync), MSG_NOSIGNAL) == sizeof(sync);
+    if (answers) {
+        pollfd reply{socket, POLLIN, 0};
+        std::uint32_t done[3] = {};
+        answers = ::poll(&reply, 1, 2000) == 1 &&
+                  ::recv(socket, done, sizeof(done), 0) == sizeof(done) && done[0] == 2 &&
+                  done[1] == 12u << 16;
+    }
     ::close(socket);
     return answers;
 }
@@ -70,14 +88,21 @@ std::string RuntimeMissingDisplay() {
     if (!platformName.empty() && platformName != "xcb") {
         return std::string();
     }
-    // With no platform named, Qt goes to a Wayland display first, and to X after it.
+    // With no platform named, Qt goes to a Wayland display first, where its Wayland platform is
+    // installed, and to X after it. (Qt also tries the Wayland display "wayland-0" where
+    // XDG_SESSION_TYPE=wayland and WAYLAND_DISPLAY is not set; a Wayland session names its display
+    // to the programs it starts, so one without the name is taken here for one without Wayland.)
     std::string cause;
     const std::string wayland = Environment("WAYLAND_DISPLAY");
     if (platformName.empty() && !wayland.empty()) {
-        if (WaylandDisplayAnswers(wayland)) {
+        if (!WaylandDisplayAnswers(wayland)) {
+            cause = "nothing answers at WAYLAND_DISPLAY=" + wayland + ", and ";
+        } else if (!PlatformPluginInstalled("wayland")) {
+            cause = "a window on the Wayland display at WAYLAND_DISPLAY=" + wayland +
+                    " needs the package qt6-wayland, which is not installed, and ";
+        } else {
             return std::string();
         }
-        cause = "nothing answers at WAYLAND_DISPLAY=" + wayland + ", and ";
     }
     const std::string display = Environment("DISPLAY");
     if (display.empty()) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# ./run where there is no display (nor a Wayland display that answers): the program's window on a
-# virtual display, seen through a VNC server that listens on the loopback address only. Ctrl+C,
-# signals in bursts, or the program's end stop everything ./run started; a VNC port taken (on one
-# loopback address or both) or mistyped is reported in one line and leaves nothing behind.
+# ./run where there is no display (nor a Wayland display that answers, with Qt's Wayland platform
+# to open a window there): the program's window on a virtual display, seen through a VNC server
+# that listens on the loopback address only. Ctrl+C, signals in bursts, or the program's end stop
+# everything ./run started; a VNC port taken (on one loopback address or both) or mistyped is
+# reported in one line and leaves nothing behind.
 #   virtual_display.sh RUN PROGRAM OUTPUT_FOLDER
 # The picture of the screen the VNC server served is kept in OUTPUT_FOLDER.
 set -uo pipefail
@@ -207,20 +208,36 @@ fi
 check_end "Ctrl+C" "$first" "$port" 130
 
 # 2. Signals in bursts to ./run alone stop everything all the same. These runs find for themselves
-#    that there is no display: the Wayland display named is a socket file nobody listens on.
+#    that there is no display, and say why: the Wayland display named is a socket file nobody
+#    listens on (SIGINT), or a Wayland server that answers, for which Qt's Wayland platform is not
+#    installed here (SIGTERM; a server that answers the display's sync request with the callback's
+#    done event).
 stale=$out/wayland-stale
 perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1)' "$stale"
+live=$out/wayland-live
+perl -MIO::Socket::UNIX -e '$SIG{PIPE} = "IGNORE";
+    my $s = IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 5) or exit 1;
+    while (my $c = $s->accept) {
+        sysread $c, my $sync, 12; syswrite $c, pack("L3", 2, 12 << 16, 0) }' "$live" &
+wayland_server=$!
+declare -A wayland_of=([INT]=$stale [TERM]=$live)
+declare -A why_of=([INT]="Nothing answers at WAYLAND_DISPLAY=$stale."
+    [TERM]="WAYLAND_DISPLAY=$live needs the package qt6-wayland, which is not installed.")
 for signal in INT TERM; do
     port=$(free_port)
-    start_run "$signal" "$port" VANTREX_VIRTUAL_DISPLAY= WAYLAND_DISPLAY="$stale"
-    if wait_for_text "$out/$signal.txt" "localhost:$port" 30; then
+    start_run "$signal" "$port" VANTREX_VIRTUAL_DISPLAY= WAYLAND_DISPLAY="${wayland_of[$signal]}"
+    if wait_for_text "$out/$signal.txt" "localhost:$port" 30 &&
+        grep -qF "${why_of[$signal]}" "$out/$signal.txt"; then
         burst "$signal" "$run_pid" "$run_pid"
         check_end "SIG$signal to ./run" "$run_pid" "$port" $((128 + $(kill -l "$signal")))
     else
-        fail "a stale WAYLAND_DISPLAY: ./run did not take the virtual display (SIG$signal):"
+        fail "WAYLAND_DISPLAY=${wayland_of[$signal]}: ./run did not take the virtual display," \
+            "saying why (SIG$signal):"
         cat "$out/$signal.txt"
     fi
 done
+kill "$wayland_server"
+wait "$wayland_server" 2>/dev/null
 
 # 3. The program's end ends ./run and what it started.
 port=$(free_port)
