@@ -10,6 +10,7 @@ set -uo pipefail
 run=$1
 program=$2
 out=$3
+source "$(dirname "$0")/fake_wayland.sh"
 mkdir -p "$out"
 rm -rf "${out:?}"/*
 # Job control: each ./run in a process group of its own, and Ctrl+C reaches it as from a terminal
@@ -215,14 +216,14 @@ check_end "Ctrl+C" "$first" "$port" 130
 stale=$out/wayland-stale
 perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 1)' "$stale"
 live=$out/wayland-live
-perl -MIO::Socket::UNIX -e '$SIG{PIPE} = "IGNORE";
-    my $s = IO::Socket::UNIX->new(Local => $ARGV[0], Listen => 5) or exit 1;
-    while (my $c = $s->accept) {
-        sysread $c, my $sync, 12; syswrite $c, pack("L3", 2, 12 << 16, 0) }' "$live" &
-wayland_server=$!
+start_wayland_server "$live"
 declare -A wayland_of=([INT]=$stale [TERM]=$live)
 declare -A why_of=([INT]="Nothing answers at WAYLAND_DISPLAY=$stale."
     [TERM]="WAYLAND_DISPLAY=$live needs the package qt6-wayland, which is not installed.")
+if qt_wayland_installed; then
+    wayland_of[TERM]=$stale
+    why_of[TERM]=${why_of[INT]}
+fi
 for signal in INT TERM; do
     port=$(free_port)
     start_run "$signal" "$port" VANTREX_VIRTUAL_DISPLAY= WAYLAND_DISPLAY="${wayland_of[$signal]}"
