@@ -1,5 +1,5 @@
 # Installs the Debian packages the project needs, and only those that are missing.
-# Sourced by ./run and ./test.
+# Sourced by ./run, ./test and the display tests.
 
 VANTREX_PACKAGES=(
     build-essential cmake ninja-build pkg-config
@@ -11,11 +11,16 @@ VANTREX_PACKAGES=(
     x11vnc openbox vncsnapshot iproute2 procps
 )
 
+# Whether the Debian package is installed.
+package_installed() {
+    [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) == "install ok installed" ]]
+}
+
 ensure_deps() {
     local missing=()
     local pkg
     for pkg in "${VANTREX_PACKAGES[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        if ! package_installed "$pkg"; then
             missing+=("$pkg")
         fi
     done

@@ -1,5 +1,6 @@
 # Sourced by the display scripts: a stand-in for a Wayland server, and whether this machine has
 # Qt's Wayland platform, for which the stand-in would be no stand-in.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/deps.sh"
 
 # start_wayland_server SOCKET: a server at that socket that answers the display's sync request with
 # the callback's done event, as a Wayland server does, and nothing more. Its process id goes to
@@ -20,5 +21,5 @@ start_wayland_server() {
 # Where Qt's Wayland platform is installed, the program takes the stand-in for a Wayland display
 # and Qt waits on it for ever: the runs that use it are this machine's to skip.
 qt_wayland_installed() {
-    [[ $(dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null) == "install ok installed" ]]
+    package_installed qt6-wayland
 }
