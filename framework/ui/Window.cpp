@@ -1,6 +1,5 @@
 #include "framework/ui/Window.h"
 
-#include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <algorithm>
@@ -105,13 +104,13 @@ void Window::Show() {
     if (!m_constructed) {
         return;
     }
-    // Where it opens (DefaultLocation 0, and any other): a floating window shown while another of
-    // the application's windows is active belongs to that one, and is centred over it every time;
-    // any other window is centred on the screen the first time, and later keeps the place the
-    // user gave it.
-    QWidget* active = QApplication::activeWindow();
-    if (m_type == kFloatingSplash && active != nullptr && active != m_widget) {
-        CentreWindow(*m_widget, active);
+    // Where it opens (DefaultLocation 0, and any other): a floating window speaks for another of
+    // the application's windows, as a dialog does, and is centred over that one every time; any
+    // other window is centred on the screen the first time, and later keeps the place the user
+    // gave it.
+    QWidget* owner = DialogOwner();
+    if (m_type == kFloatingSplash && owner != nullptr && owner != m_widget) {
+        CentreWindow(*m_widget, owner);
     } else if (!m_shownOnce) {
         CentreWindow(*m_widget, nullptr);
     }
